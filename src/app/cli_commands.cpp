@@ -1,0 +1,11 @@
+#include "app/cli_commands.h"
+
+namespace teebrook::cli {
+
+std::map<std::string, Command> allCommands() {
+  std::map<std::string, Command> commands;
+  addDataCommands(commands);
+  return commands;
+}
+
+}  // namespace teebrook::cli
