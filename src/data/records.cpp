@@ -34,7 +34,12 @@ class Writer {
   }
   template <class T, std::size_t N>
   void put(const std::array<T, N>& a) {
-    for (const T& e : a) put(e);
+    if constexpr (std::is_arithmetic_v<T> && std::endian::native == std::endian::little) {
+      std::memcpy(out_.data() + pos_, a.data(), sizeof(T) * N);  // the file's byte order already
+      pos_ += sizeof(T) * N;
+    } else {
+      for (const T& e : a) put(e);
+    }
   }
   std::span<std::uint8_t> out_;
   std::size_t pos_ = 0;
@@ -69,7 +74,12 @@ class Reader {
   }
   template <class T, std::size_t N>
   void get(std::array<T, N>& a) {
-    for (T& e : a) get(e);
+    if constexpr (std::is_arithmetic_v<T> && std::endian::native == std::endian::little) {
+      std::memcpy(a.data(), in_.data() + pos_, sizeof(T) * N);
+      pos_ += sizeof(T) * N;
+    } else {
+      for (T& e : a) get(e);
+    }
   }
   std::span<const std::uint8_t> in_;
   std::size_t pos_ = 0;

@@ -124,31 +124,59 @@ OpenResult openTournamentFile(State& s, std::string_view name, RecordFile::Mode 
 
 namespace {
 
-// Writes back the records whose bytes changed, joining neighbours into one write.
-void writeChanged(RecordFile& f, std::span<const std::uint8_t> before, std::span<const std::uint8_t> after) {
-  const std::size_t n = after.size() / kPlayerLength;
-  std::size_t i = 0;
-  while (i < n) {
-    auto differs = [&](std::size_t k) {
-      return std::memcmp(before.data() + k * kPlayerLength, after.data() + k * kPlayerLength, kPlayerLength) != 0;
-    };
-    if (!differs(i)) {
+// Writes consecutive records marked as changed in one write each.
+void writeChanged(RecordFile& f, std::span<const std::uint8_t> bytes, const std::vector<bool>& changed) {
+  const std::size_t n = changed.size();
+  for (std::size_t i = 0; i < n;) {
+    if (!changed[i]) {
       ++i;
       continue;
     }
     std::size_t j = i + 1;
-    while (j < n && differs(j)) ++j;
-    f.writeRun(static_cast<int>(i) + 1, after.subspan(i * kPlayerLength, (j - i) * kPlayerLength));
+    while (j < n && changed[j]) ++j;
+    f.writeRun(static_cast<int>(i) + 1, bytes.subspan(i * kPlayerLength, (j - i) * kPlayerLength));
     i = j;
   }
+}
+
+// The rank of each byte in code-point order, so that five-letter keys compare as whole numbers.
+const std::array<std::uint8_t, 256>& ansiRank() {
+  static const std::array<std::uint8_t, 256> rank = [] {
+    std::array<int, 256> bytes;
+    for (int i = 0; i < 256; ++i) bytes[static_cast<std::size_t>(i)] = i;
+    std::sort(bytes.begin(), bytes.end(), [](int a, int b) {
+      return ansiCodePoint(static_cast<unsigned char>(a)) < ansiCodePoint(static_cast<unsigned char>(b));
+    });
+    std::array<std::uint8_t, 256> r{};
+    for (int i = 0; i < 256; ++i) r[static_cast<std::size_t>(bytes[static_cast<std::size_t>(i)])] = static_cast<std::uint8_t>(i);
+    return r;
+  }();
+  return rank;
+}
+
+std::uint64_t packedKey(const NameKey& k) {
+  const auto& rank = ansiRank();
+  std::uint64_t v = 0;
+  for (char c : k) v = (v << 8) | rank[static_cast<unsigned char>(c)];
+  return v;
+}
+
+// Sorts nameOrder by the packed keys; the exchanges are those of the text comparison.
+void sortNames(NameIndex& names) {
+  std::vector<IndexEntry<std::uint64_t>> packed(names.size());
+  for (std::size_t i = 0; i < names.size(); ++i) packed[i] = {static_cast<int>(i), packedKey(names[i].key)};
+  diminishingGapSort(packed, [](std::uint64_t a, std::uint64_t b) { return a > b; });
+  NameIndex sorted(names.size());
+  for (std::size_t i = 0; i < packed.size(); ++i) sorted[i] = names[static_cast<std::size_t>(packed[i].record)];
+  names = std::move(sorted);
 }
 
 }  // namespace
 
 void bldidx(State& s, const RecordHook& hook) {
-  std::vector<std::uint8_t> before;
-  s.tournamentFile.readAll(before);
-  const int n = static_cast<int>(before.size() / kPlayerLength);
+  std::vector<std::uint8_t> bytes;
+  s.tournamentFile.readAll(bytes);
+  const int n = static_cast<int>(bytes.size() / kPlayerLength);
   s.playerCount = n;
   s.nameOrder.clear();
   s.handicapOrder.clear();
@@ -166,15 +194,20 @@ void bldidx(State& s, const RecordHook& hook) {
   s.grossOrder.reserve(static_cast<std::size_t>(n));
   s.netOrder.reserve(static_cast<std::size_t>(n));
   std::vector<std::pair<int, int>> slots;  // (groupSlot, record)
-  std::vector<std::uint8_t> after(before.size());
+  std::vector<bool> changed(static_cast<std::size_t>(n));
+  std::array<std::uint8_t, kPlayerLength> updated;
   int men = 0, ladies = 0, highestGroup = 1;
   PlayerRecord p;
   for (int i = 1; i <= n; ++i) {
-    const auto offset = static_cast<std::size_t>(i - 1) * kPlayerLength;
-    decode(std::span(before).subspan(offset, kPlayerLength), p);
+    const auto record = std::span(bytes).subspan(static_cast<std::size_t>(i - 1) * kPlayerLength, kPlayerLength);
+    decode(record, p);
     p.courseNumber = static_cast<Int>(s.currentCourse);
     if (hook) hook(p, i);
-    encode(p, std::span(after).subspan(offset, kPlayerLength));
+    encode(p, updated);
+    if (std::memcmp(updated.data(), record.data(), kPlayerLength) != 0) {
+      std::memcpy(record.data(), updated.data(), kPlayerLength);
+      changed[static_cast<std::size_t>(i - 1)] = true;
+    }
     if (p.groupSlot > 0) slots.emplace_back(p.groupSlot, i);
     NameKey key;
     std::copy_n(p.lastName.bytes().begin(), key.size(), key.begin());
@@ -186,7 +219,7 @@ void bldidx(State& s, const RecordHook& hook) {
     highestGroup = std::max<int>(highestGroup, p.groupNumber);
   }
   s.player = p;
-  writeChanged(s.tournamentFile, before, after);
+  writeChanged(s.tournamentFile, bytes, changed);
   srtidx(s, 2);
   srtidx(s, 21);
   srtidx(s, 22);
@@ -206,9 +239,7 @@ void bldidx(State& s, const RecordHook& hook) {
 void srtidx(State& s, int mode) {
   switch (mode) {
     case 2:
-      diminishingGapSort(s.nameOrder, [](const NameKey& a, const NameKey& b) {
-        return compareAnsi(std::string_view(a.data(), a.size()), std::string_view(b.data(), b.size())) > 0;
-      });
+      sortNames(s.nameOrder);
       break;
     case 21:
       diminishingGapSort(s.handicapOrder, [](int a, int b) { return a > b; });

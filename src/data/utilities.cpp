@@ -89,8 +89,10 @@ std::string ampmtime(int minutes) {
 
 namespace {
 std::string rightAlign(std::string s, int width) {
-  if (static_cast<int>(s.size()) < width) s.insert(0, static_cast<std::size_t>(width) - s.size(), ' ');
-  return s;
+  if (static_cast<int>(s.size()) >= width) return s;
+  std::string padded(static_cast<std::size_t>(width) - s.size(), ' ');
+  padded += s;
+  return padded;
 }
 }  // namespace
 
@@ -101,39 +103,32 @@ std::string fmtint(long long value, int width) {
 
 std::string fmtdec(float value, int width) {
   if (value == 0 || !std::isfinite(value)) return std::string(static_cast<std::size_t>(std::max(width, 0)), ' ');
-  // Round the value as it reads in decimal (a Single 12.25 or 0.15 rounds as written, half away from zero).
+  // Round the value as it reads in decimal (a Single 0.15 or 0.25 rounds as written, half away from zero).
   char shortest[64];
   const auto res = std::to_chars(shortest, shortest + sizeof shortest, value, std::chars_format::fixed);
   const std::string_view dec(shortest, static_cast<std::size_t>(res.ptr - shortest));
   const bool negative = dec.front() == '-';
   const std::string_view mag = negative ? dec.substr(1) : dec;
-  const auto dot = mag.find('.');
-  std::string whole(mag.substr(0, dot));
-  int tenths = 0;
-  bool up = false;
-  if (dot != std::string_view::npos) {
-    const std::string_view frac = mag.substr(dot + 1);
-    tenths = frac.size() > 0 ? frac[0] - '0' : 0;
-    up = frac.size() > 1 && frac[1] >= '5';
-  }
-  if (up && ++tenths == 10) {
-    tenths = 0;
-    // Carry into the whole digits.
-    int i = static_cast<int>(whole.size()) - 1;
-    while (i >= 0 && whole[static_cast<std::size_t>(i)] == '9') whole[static_cast<std::size_t>(i--)] = '0';
-    if (i < 0) {
-      whole.insert(0, "1");
-    } else {
-      ++whole[static_cast<std::size_t>(i)];
-    }
-  }
-  if (whole == "0") whole.clear();  // no leading zero before the point
-  const bool zero = whole.empty() && tenths == 0;
-  std::string s = (negative && !zero ? "-" : "") + whole + "." + static_cast<char>('0' + tenths);
+  const auto dot = std::min(mag.find('.'), mag.size());
+  if (dot > 15) return rightAlign(std::string(dec.substr(0, dec.find('.'))) + ".0", width);
+  long long tenths = 0;
+  for (std::size_t i = 0; i < dot; ++i) tenths = tenths * 10 + (mag[i] - '0');
+  tenths *= 10;
+  if (dot + 1 < mag.size()) tenths += mag[dot + 1] - '0';
+  if (dot + 2 < mag.size() && mag[dot + 2] >= '5') ++tenths;
+  std::string s;
+  if (negative && tenths != 0) s += '-';
+  if (tenths >= 10) s += std::to_string(tenths / 10);  // no leading zero before the point
+  s += '.';
+  s += static_cast<char>('0' + tenths % 10);
   return rightAlign(std::move(s), width);
 }
 
-std::string numtext(long long value) { return value >= 0 ? " " + std::to_string(value) : std::to_string(value); }
+std::string numtext(long long value) {
+  std::string s = value >= 0 ? std::string(1, ' ') : std::string();
+  s += std::to_string(value);
+  return s;
+}
 
 std::string numtext(double value) {
   if (value == std::floor(value) && std::abs(value) < 1e15) return numtext(static_cast<long long>(value));

@@ -3,9 +3,13 @@
 #include <QFile>
 #include <QVBoxLayout>
 
+// The help pages are compiled into a static library, whose resources must be registered by hand.
+static void registerHelpPages() { Q_INIT_RESOURCE(help); }
+
 namespace teebrook {
 
 HelpWindow::HelpWindow() : browser_(new QTextBrowser(this)) {
+  registerHelpPages();
   setObjectName(QStringLiteral("Main"));
   setWindowTitle(QStringLiteral("Teebrook Help"));
   browser_->setObjectName(QStringLiteral("helpBrowser"));
