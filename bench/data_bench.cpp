@@ -37,5 +37,3 @@ BENCHMARK(BM_fillistAll)->Arg(100)->Arg(1000)->Arg(32767)->Unit(benchmark::kMill
 
 }  // namespace
 }  // namespace teebrook::bench
-
-BENCHMARK_MAIN();

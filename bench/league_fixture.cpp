@@ -1,7 +1,7 @@
 #include "league_fixture.h"
 
-#include <map>
 #include <unistd.h>
+#include <map>
 
 #include "data/demo_league.h"
 

@@ -59,6 +59,28 @@ std::string tournamentName(const std::string& name) {
   return name;
 }
 
+void openForCommand(Context& c, const std::string& name) {
+  const std::string file = tournamentName(name);
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(c.state.pathOf(file), ec)) throw Refusal("File Not Found: " + file);
+  const OpenResult opened = openTournamentFile(c.state, file);
+  for (const auto& note : opened.notes) c.err << note << '\n';
+  if (!opened.ok) throw Refusal("The tournament file " + file + " could not be opened.");
+  PlayerRecord first;
+  c.state.currentCourse = readRecord(c.state.tournamentFile, 1, first) ? first.courseNumber : 0;
+  if (c.state.currentCourse > 0) readCourse(c.state, c.state.currentCourse);
+  loadIndexes(c.state);
+}
+
+int playerNumber(Context& c, const std::string& text) {
+  int n = 0;
+  const auto r = std::from_chars(text.data(), text.data() + text.size(), n);
+  if (r.ec != std::errc() || r.ptr != text.data() + text.size())
+    throw UsageError("a player is given by record number");
+  if (n < 1 || n > countPlayers(c.state)) throw Refusal("Select a Player");
+  return n;
+}
+
 }  // namespace cli
 
 namespace {
@@ -66,12 +88,15 @@ namespace {
 constexpr const char* kUsageText =
     "usage: teebrook-cli [--data DIR] [--date MM-DD-YYYY] [--seed N] COMMAND [ARGS]\n"
     "commands: init, dump settings|courses|players FILE, settings set FIELD=VALUE ...,\n"
-    "          demo [--players N] [--rounds R]\n";
+    "          demo [--players N] [--rounds R],\n"
+    "          score FILE N --holes H1,...,H18 | --total T, clear-score FILE N,\n"
+    "          reset FILE [--add] [--clear] [--update] [--season]\n";
 
 std::optional<Date> parseDate(const std::string& s) {
   int m = 0, d = 0, y = 0;
   char a = 0, b = 0;
-  if (s.size() != 10 || std::sscanf(s.c_str(), "%2d%c%2d%c%4d", &m, &a, &d, &b, &y) != 5 || a != '-' || b != '-') {
+  if (s.size() != 10 || std::sscanf(s.c_str(), "%2d%c%2d%c%4d", &m, &a, &d, &b, &y) != 5 || a != '-' ||
+      b != '-') {
     return std::nullopt;
   }
   if (m < 1 || m > 12 || d < 1 || d > 31 || y < 1900) return std::nullopt;
@@ -103,7 +128,8 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
       } else if (a == "--seed") {
         std::uint32_t s = 0;
         const auto r = std::from_chars(v.data(), v.data() + v.size(), s);
-        if (r.ec != std::errc() || r.ptr != v.data() + v.size()) throw UsageError("--seed takes a whole number");
+        if (r.ec != std::errc() || r.ptr != v.data() + v.size())
+          throw UsageError("--seed takes a whole number");
         seed = s;
       } else {
         throw UsageError("unknown option " + a);
@@ -143,7 +169,8 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   State state(folder, Platform{feedback, date ? static_cast<Clock&>(fixedClock) : systemClock, random, help});
   for (const std::string& note : opnfiles(state)) err << note << '\n';
 
-  Context ctx{state, out, err, feedback, std::vector<std::string>(args.begin() + static_cast<std::ptrdiff_t>(i) + 1, args.end())};
+  Context ctx{state, out, err, feedback,
+              std::vector<std::string>(args.begin() + static_cast<std::ptrdiff_t>(i) + 1, args.end())};
   int status = kDone;
   try {
     status = command->second(ctx);
@@ -151,7 +178,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     err << "teebrook-cli: " << e.what() << '\n';
     status = kUsage;
   } catch (const Refusal& e) {
-    err << e.what() << '\n';
+    if (*e.what() != '\0') err << e.what() << '\n';
     status = kRefused;
   }
   shutdn(state);

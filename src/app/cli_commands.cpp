@@ -5,6 +5,7 @@ namespace teebrook::cli {
 std::map<std::string, Command> allCommands() {
   std::map<std::string, Command> commands;
   addDataCommands(commands);
+  addScoringCommands(commands);
   return commands;
 }
 

@@ -75,4 +75,11 @@ class Options {
 // A tournament file name given on the command line: a bare name inside the data folder.
 std::string tournamentName(const std::string& name);
 
+// Opens a tournament file as the program does after it was chosen: the current course is the one
+// its first player stores, and the indexes are built in memory; nothing is written.
+void openForCommand(Context& c, const std::string& name);
+
+// A player's record number given on the command line; refused when the tournament has no such player.
+int playerNumber(Context& c, const std::string& text);
+
 }  // namespace teebrook::cli

@@ -26,35 +26,45 @@ const std::array<CourseSpec, 3> kCourses = {{
      {7, 3, 17, 1, 11, 15, 9, 5, 13, 8, 16, 2, 12, 4, 18, 10, 6, 14},
      {4, 5, 3, 5, 4, 3, 4, 5, 4, 4, 3, 5, 4, 4, 3, 4, 5, 4},
      {5, 3, 17, 1, 13, 15, 9, 7, 11, 10, 16, 2, 12, 4, 18, 8, 6, 14},
-     72.4f, 78.1f, 131, 140},
+     72.4f,
+     78.1f,
+     131,
+     140},
     {"TEEBROOK CC WHITE TEES",
      {4, 5, 3, 4, 4, 3, 4, 5, 4, 4, 3, 5, 4, 4, 3, 4, 5, 4},
      {7, 3, 17, 1, 11, 15, 9, 5, 13, 8, 16, 2, 12, 4, 18, 10, 6, 14},
      {4, 5, 3, 5, 4, 3, 4, 5, 4, 4, 3, 5, 4, 4, 3, 4, 5, 4},
      {5, 3, 17, 1, 13, 15, 9, 7, 11, 10, 16, 2, 12, 4, 18, 8, 6, 14},
-     70.3f, 75.6f, 126, 133},
+     70.3f,
+     75.6f,
+     126,
+     133},
     {"RIVERSIDE MUNICIPAL",
      {4, 4, 3, 5, 4, 4, 3, 4, 5, 4, 3, 4, 4, 5, 3, 4, 4, 5},
      {3, 5, 9, 1, 7, 2, 8, 6, 4, 4, 8, 2, 6, 1, 9, 5, 7, 3},
      {4, 4, 3, 5, 4, 4, 3, 5, 5, 4, 3, 4, 4, 5, 3, 4, 5, 5},
      {3, 5, 9, 1, 7, 2, 8, 6, 4, 4, 8, 2, 6, 1, 9, 5, 7, 3},
-     68.6f, 71.2f, 117, 122},
+     68.6f,
+     71.2f,
+     117,
+     122},
 }};
 
-constexpr std::array kMenFirst = {"JAMES", "ROBERT", "MICHAEL", "WILLIAM", "DAVID", "RICHARD", "JOSEPH",
-                                  "THOMAS", "CHARLES", "DANIEL", "MATTHEW", "ANTHONY", "MARK", "DONALD",
-                                  "STEVEN", "PAUL", "ANDREW", "KENNETH", "GEORGE", "BRIAN", "EDWARD", "RONALD"};
-constexpr std::array kLadiesFirst = {"MARY", "PATRICIA", "LINDA", "BARBARA", "ELIZABETH", "JENNIFER",
-                                     "SUSAN", "MARGARET", "DOROTHY", "KAREN", "NANCY", "BETTY", "HELEN",
-                                     "SANDRA", "DONNA", "CAROL"};
-constexpr std::array kLast = {"ANDERSON", "BAKER", "CAMPBELL", "CARTER", "COLLINS", "DAVIDSON", "EDWARDS",
-                              "FISHER", "FLEMING", "GRAHAM", "HARRIS", "HUGHES", "JOHNSON", "KELLY",
-                              "LAWSON", "MACDONALD", "MARTIN", "MITCHELL", "MORGAN", "MURPHY", "NELSON",
-                              "O'BRIEN", "PARKER", "PATTERSON", "REYNOLDS", "ROBERTSON", "SANDERS",
-                              "SCOTT", "STEWART", "SULLIVAN", "TAYLOR", "THOMPSON", "TURNER", "WALKER",
-                              "WALLACE", "WATSON", "WILSON", "WRIGHT", "YOUNG", "ZIMMERMAN"};
-constexpr std::array kStreets = {"MAPLE AVENUE", "OAK STREET", "FAIRWAY DRIVE", "ELM ROAD", "LAKEVIEW COURT",
-                                 "PINE LANE", "CEDAR CRESCENT", "HIGHLAND ROAD"};
+constexpr std::array kMenFirst = {"JAMES",  "ROBERT", "MICHAEL", "WILLIAM", "DAVID",   "RICHARD",
+                                  "JOSEPH", "THOMAS", "CHARLES", "DANIEL",  "MATTHEW", "ANTHONY",
+                                  "MARK",   "DONALD", "STEVEN",  "PAUL",    "ANDREW",  "KENNETH",
+                                  "GEORGE", "BRIAN",  "EDWARD",  "RONALD"};
+constexpr std::array kLadiesFirst = {"MARY",  "PATRICIA", "LINDA",   "BARBARA", "ELIZABETH", "JENNIFER",
+                                     "SUSAN", "MARGARET", "DOROTHY", "KAREN",   "NANCY",     "BETTY",
+                                     "HELEN", "SANDRA",   "DONNA",   "CAROL"};
+constexpr std::array kLast = {
+    "ANDERSON", "BAKER",     "CAMPBELL", "CARTER", "COLLINS", "DAVIDSON", "EDWARDS", "FISHER",
+    "FLEMING",  "GRAHAM",    "HARRIS",   "HUGHES", "JOHNSON", "KELLY",    "LAWSON",  "MACDONALD",
+    "MARTIN",   "MITCHELL",  "MORGAN",   "MURPHY", "NELSON",  "O'BRIEN",  "PARKER",  "PATTERSON",
+    "REYNOLDS", "ROBERTSON", "SANDERS",  "SCOTT",  "STEWART", "SULLIVAN", "TAYLOR",  "THOMPSON",
+    "TURNER",   "WALKER",    "WALLACE",  "WATSON", "WILSON",  "WRIGHT",   "YOUNG",   "ZIMMERMAN"};
+constexpr std::array kStreets = {"MAPLE AVENUE",   "OAK STREET", "FAIRWAY DRIVE",  "ELM ROAD",
+                                 "LAKEVIEW COURT", "PINE LANE",  "CEDAR CRESCENT", "HIGHLAND ROAD"};
 struct Town {
   const char* city;
   const char* zip;
@@ -89,8 +99,9 @@ Int escLimitFor(int handicap) {
 
 Date daysBefore(const Date& d, int days) {
   using namespace std::chrono;
-  const sys_days day = sys_days{year{d.year} / month{static_cast<unsigned>(d.month)} / static_cast<unsigned>(d.day)} -
-                       std::chrono::days{days};
+  const sys_days day =
+      sys_days{year{d.year} / month{static_cast<unsigned>(d.month)} / static_cast<unsigned>(d.day)} -
+      std::chrono::days{days};
   const year_month_day ymd{day};
   return {static_cast<int>(ymd.year()), static_cast<int>(static_cast<unsigned>(ymd.month())),
           static_cast<int>(static_cast<unsigned>(ymd.day()))};
@@ -135,12 +146,14 @@ void fillSettings(SettingsRecord& st) {
 }
 
 // One season of play for a player of the given ability (strokes over the rating on a slope of 113).
-void playSeason(PlayerRecord& p, double ability, const CourseSpec& c, int rounds, const Date& today, Dice& dice) {
+void playSeason(PlayerRecord& p, double ability, const CourseSpec& c, int rounds, const Date& today,
+                Dice& dice) {
   const double rating = p.sex == 0 ? c.menRating : c.ladiesRating;
   const int slope = p.sex == 0 ? c.menSlope : c.ladiesSlope;
   const int par = p.sex == 0 ? 72 : 73;
   std::vector<int> scores(static_cast<std::size_t>(rounds));  // oldest first
-  for (int& s : scores) s = static_cast<int>(std::lround(rating + ability * slope / 113.0 + dice.between(-3, 7)));
+  for (int& s : scores)
+    s = static_cast<int>(std::lround(rating + ability * slope / 113.0 + dice.between(-3, 7)));
   const int posted = std::min(rounds, kHistory);
   for (int k = 0; k < posted; ++k) {  // history: newest in slot 0
     const auto slot = static_cast<std::size_t>(k);
@@ -149,7 +162,8 @@ void playSeason(PlayerRecord& p, double ability, const CourseSpec& c, int rounds
     p.postedDiffs[slot] = differential(score, rating, slope);
     p.postedDates[slot] = dateText(daysBefore(today, 7 * (k + 1)));
     p.puttsHistory[slot] = static_cast<Int>(dice.between(27, 38));
-    p.greensHistory[slot] = static_cast<Int>(std::clamp(dice.between(2, 14) - static_cast<int>(ability / 4), 0, 18));
+    p.greensHistory[slot] =
+        static_cast<Int>(std::clamp(dice.between(2, 14) - static_cast<int>(ability / 4), 0, 18));
     p.fairwaysHistory[slot] = static_cast<Int>(dice.between(3, 13));
     p.sandSavesHistory[slot] = static_cast<Int>(dice.between(0, 3));
   }
@@ -190,10 +204,13 @@ std::optional<std::string> makeDemoLeague(State& s, const DemoOptions& o) {
   if (!s.courseFile.writable() || !s.settingsFile.writable()) {
     return "Teebrook cannot write to the data folder " + s.dataFolder.string();
   }
-  if (s.courseFile.count() > 0) return "The data folder already holds course settings; the demo league needs an empty folder.";
+  if (s.courseFile.count() > 0)
+    return "The data folder already holds course settings; the demo league needs an empty folder.";
   std::error_code ec;
-  if (std::filesystem::exists(s.pathOf(kDemoTournament), ec) && std::filesystem::file_size(s.pathOf(kDemoTournament), ec) > 0) {
-    return std::string("The data folder already holds ") + kDemoTournament + "; the demo league needs an empty folder.";
+  if (std::filesystem::exists(s.pathOf(kDemoTournament), ec) &&
+      std::filesystem::file_size(s.pathOf(kDemoTournament), ec) > 0) {
+    return std::string("The data folder already holds ") + kDemoTournament +
+           "; the demo league needs an empty folder.";
   }
 
   for (std::size_t i = 0; i < kCourses.size(); ++i) {
@@ -211,7 +228,8 @@ std::optional<std::string> makeDemoLeague(State& s, const DemoOptions& o) {
   for (int i = 0; i < o.players; ++i) {
     PlayerRecord& p = players[static_cast<std::size_t>(i)];
     p.sex = static_cast<Int>(dice.uniform() < 0.25 ? 1 : 0);
-    p.firstName = dice.pick(p.sex == 0 ? std::span<const char* const>(kMenFirst) : std::span<const char* const>(kLadiesFirst));
+    p.firstName = dice.pick(p.sex == 0 ? std::span<const char* const>(kMenFirst)
+                                       : std::span<const char* const>(kLadiesFirst));
     p.lastName = dice.pick(kLast);
     const Town& town = kTowns[static_cast<std::size_t>(dice.between(0, kTowns.size() - 1))];
     p.street = std::to_string(dice.between(10, 9899)) + " " + dice.pick(kStreets);
@@ -235,15 +253,25 @@ std::optional<std::string> makeDemoLeague(State& s, const DemoOptions& o) {
   std::sort(handicaps.begin(), handicaps.end());
   fillSettings(s.settings);
   const auto at = [&](double f) { return handicaps[static_cast<std::size_t>(f * (handicaps.size() - 1))]; };
-  s.settings.flightLimits = {static_cast<Int>(at(1.0 / 3)), static_cast<Int>(at(2.0 / 3)), static_cast<Int>(handicaps.back()), 0, 0, 0, 0, 0, 0};
+  s.settings.flightLimits = {static_cast<Int>(at(1.0 / 3)),
+                             static_cast<Int>(at(2.0 / 3)),
+                             static_cast<Int>(handicaps.back()),
+                             0,
+                             0,
+                             0,
+                             0,
+                             0,
+                             0};
   for (auto& p : players) {
     p.flight = 1;
-    while (p.flight < 3 && p.handicap > s.settings.flightLimits[static_cast<std::size_t>(p.flight - 1)]) ++p.flight;
+    while (p.flight < 3 && p.handicap > s.settings.flightLimits[static_cast<std::size_t>(p.flight - 1)])
+      ++p.flight;
   }
   writeSettings(s);
 
   std::vector<std::uint8_t> bytes(players.size() * kPlayerLength);
-  for (std::size_t i = 0; i < players.size(); ++i) encode(players[i], std::span(bytes).subspan(i * kPlayerLength, kPlayerLength));
+  for (std::size_t i = 0; i < players.size(); ++i)
+    encode(players[i], std::span(bytes).subspan(i * kPlayerLength, kPlayerLength));
   RecordFile file;
   if (!file.open(s.pathOf(kDemoTournament), kPlayerLength) || !file.writeRun(1, bytes)) return file.error();
   return std::nullopt;

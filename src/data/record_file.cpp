@@ -9,7 +9,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string reason() { return errno != 0 ? std::strerror(errno) : "unknown error"; }
+std::string reason() {
+  return errno != 0 ? std::strerror(errno) : "unknown error";
+}
 
 bool readWholeFile(const fs::path& path, std::vector<std::uint8_t>& out, std::string& error) {
   std::ifstream in(path, std::ios::binary);
@@ -119,7 +121,8 @@ bool RecordFile::writeRun(int first, std::span<const std::uint8_t> bytes) {
     return false;
   }
   stream_.seekp(static_cast<std::streamoff>(offset));
-  if (!stream_.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size())) ||
+  if (!stream_.write(reinterpret_cast<const char*>(bytes.data()),
+                     static_cast<std::streamsize>(bytes.size())) ||
       !stream_.flush()) {
     return fail("cannot write");
   }
@@ -148,13 +151,30 @@ bool RecordFile::readAll(std::vector<std::uint8_t>& out) {
   return true;
 }
 
+bool writeMarkedRecords(RecordFile& f, std::span<const std::uint8_t> bytes,
+                        const std::vector<bool>& changed) {
+  const std::size_t len = f.recordLength();
+  for (std::size_t i = 0; i < changed.size();) {
+    if (!changed[i]) {
+      ++i;
+      continue;
+    }
+    std::size_t j = i + 1;
+    while (j < changed.size() && changed[j]) ++j;
+    if (!f.writeRun(static_cast<int>(i) + 1, bytes.subspan(i * len, (j - i) * len))) return false;
+    i = j;
+  }
+  return true;
+}
+
 bool writeFileAtomically(const fs::path& path, std::span<const std::uint8_t> bytes, std::string& error) {
   fs::path temp = path;
   temp += ".tmp";
   errno = 0;
   {
     std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out || !out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size())) ||
+    if (!out ||
+        !out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size())) ||
         !out.flush()) {
       error = "cannot write " + temp.filename().string() + ": " + reason();
       std::error_code ignored;
@@ -165,7 +185,8 @@ bool writeFileAtomically(const fs::path& path, std::span<const std::uint8_t> byt
   std::error_code ec;
   fs::rename(temp, path, ec);
   if (ec) {
-    error = "cannot rename " + temp.filename().string() + " to " + path.filename().string() + ": " + ec.message();
+    error =
+        "cannot rename " + temp.filename().string() + " to " + path.filename().string() + ": " + ec.message();
     fs::remove(temp, ec);
     return false;
   }

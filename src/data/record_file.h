@@ -100,6 +100,10 @@ std::vector<R> readAllRecords(RecordFile& f) {
 // error) when the file was left as it was.
 bool deleteRecord(RecordFile& f, int n, const std::filesystem::path& backupPath, std::string& error);
 
+// Writes the records marked as changed, joining neighbours into one write each. bytes holds every
+// record of the file from record 1 on. False at the first write that fails.
+bool writeMarkedRecords(RecordFile& f, std::span<const std::uint8_t> bytes, const std::vector<bool>& changed);
+
 // Writes a whole file beside its final place and renames it there.
 bool writeFileAtomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,
                          std::string& error);

@@ -39,11 +39,19 @@ void appendFloat(std::string& out, F v) {
   out.append(buf, r.ptr);
 }
 
-void appendValue(std::string& out, std::int16_t v) { out += std::to_string(v); }
-void appendValue(std::string& out, float v) { appendFloat(out, v); }
-void appendValue(std::string& out, double v) { appendFloat(out, v); }
+void appendValue(std::string& out, std::int16_t v) {
+  out += std::to_string(v);
+}
+void appendValue(std::string& out, float v) {
+  appendFloat(out, v);
+}
+void appendValue(std::string& out, double v) {
+  appendFloat(out, v);
+}
 template <std::size_t N>
-void appendValue(std::string& out, const Text<N>& t) { appendEscaped(out, t.rightTrimmed()); }
+void appendValue(std::string& out, const Text<N>& t) {
+  appendEscaped(out, t.rightTrimmed());
+}
 template <class T, std::size_t N>
 void appendValue(std::string& out, const std::array<T, N>& a) {
   out += '[';
@@ -110,11 +118,11 @@ std::optional<std::string> parseInto(std::string_view text, std::int16_t& v) {
 }
 
 template <class F>
-  requires std::is_floating_point_v<F>
-std::optional<std::string> parseInto(std::string_view text, F& v) {
+requires std::is_floating_point_v<F> std::optional<std::string> parseInto(std::string_view text, F& v) {
   F x = 0;
   const auto r = std::from_chars(text.data(), text.data() + text.size(), x);
-  if (r.ec != std::errc() || r.ptr != text.data() + text.size() || !std::isfinite(x)) return "a finite number";
+  if (r.ec != std::errc() || r.ptr != text.data() + text.size() || !std::isfinite(x))
+    return "a finite number";
   v = x;
   return std::nullopt;
 }
@@ -135,7 +143,8 @@ std::vector<std::string_view> splitCommas(std::string_view s) {
   std::size_t start = 0;
   for (;;) {
     const auto comma = s.find(',', start);
-    parts.push_back(s.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start));
+    parts.push_back(
+        s.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start));
     if (comma == std::string_view::npos) return parts;
     start = comma + 1;
   }
@@ -159,7 +168,7 @@ class FieldSetter {
 
  private:
   template <class T>
-    requires requires(std::string_view s, T& f) { parseInto(s, f); }
+  requires requires(std::string_view s, T& f) { parseInto(s, f); }
   void set(T& field) {
     if (index_) {
       error_ = std::string(name_) + " is not a list: write " + std::string(name_) + "=VALUE";
@@ -168,7 +177,7 @@ class FieldSetter {
     if (auto why = parseInto(value_, field)) error_ = std::string(name_) + " takes " + *why;
   }
   template <class T, std::size_t N>
-    requires requires(std::string_view s, T& f) { parseInto(s, f); }
+  requires requires(std::string_view s, T& f) { parseInto(s, f); }
   void set(std::array<T, N>& field) {
     if (index_) {
       if (*index_ >= N) {
@@ -210,8 +219,12 @@ std::string toJson(const SettingsRecord& r) {
   return out;
 }
 
-std::string toJson(const std::vector<CourseRecord>& courses) { return arrayJson(courses, false); }
-std::string toJson(const std::vector<PlayerRecord>& players) { return arrayJson(players, true); }
+std::string toJson(const std::vector<CourseRecord>& courses) {
+  return arrayJson(courses, false);
+}
+std::string toJson(const std::vector<PlayerRecord>& players) {
+  return arrayJson(players, true);
+}
 
 std::optional<std::string> setSettingsField(SettingsRecord& r, std::string_view assignment) {
   const auto eq = assignment.find('=');

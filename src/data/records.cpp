@@ -11,7 +11,9 @@ class Writer {
  public:
   explicit Writer(std::span<std::uint8_t> out) : out_(out) {}
   template <class T>
-  void operator()(const char*, const T& field) { put(field); }
+  void operator()(const char*, const T& field) {
+    put(field);
+  }
   std::size_t position() const { return pos_; }
 
  private:
@@ -49,7 +51,9 @@ class Reader {
  public:
   explicit Reader(std::span<const std::uint8_t> in) : in_(in) {}
   template <class T>
-  void operator()(const char*, T& field) { get(field); }
+  void operator()(const char*, T& field) {
+    get(field);
+  }
   std::size_t position() const { return pos_; }
 
  private:
@@ -103,11 +107,23 @@ void decodeRecord(std::span<const std::uint8_t> in, R& r) {
 
 }  // namespace
 
-void encode(const SettingsRecord& r, std::span<std::uint8_t> out) { encodeRecord(r, out); }
-void encode(const CourseRecord& r, std::span<std::uint8_t> out) { encodeRecord(r, out); }
-void encode(const PlayerRecord& r, std::span<std::uint8_t> out) { encodeRecord(r, out); }
-void decode(std::span<const std::uint8_t> in, SettingsRecord& r) { decodeRecord(in, r); }
-void decode(std::span<const std::uint8_t> in, CourseRecord& r) { decodeRecord(in, r); }
-void decode(std::span<const std::uint8_t> in, PlayerRecord& r) { decodeRecord(in, r); }
+void encode(const SettingsRecord& r, std::span<std::uint8_t> out) {
+  encodeRecord(r, out);
+}
+void encode(const CourseRecord& r, std::span<std::uint8_t> out) {
+  encodeRecord(r, out);
+}
+void encode(const PlayerRecord& r, std::span<std::uint8_t> out) {
+  encodeRecord(r, out);
+}
+void decode(std::span<const std::uint8_t> in, SettingsRecord& r) {
+  decodeRecord(in, r);
+}
+void decode(std::span<const std::uint8_t> in, CourseRecord& r) {
+  decodeRecord(in, r);
+}
+void decode(std::span<const std::uint8_t> in, PlayerRecord& r) {
+  decodeRecord(in, r);
+}
 
 }  // namespace teebrook

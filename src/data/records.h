@@ -19,8 +19,10 @@ inline constexpr std::size_t kSettingsLength = 496;
 inline constexpr std::size_t kCourseLength = 215;
 inline constexpr std::size_t kPlayerLength = 1422;
 inline constexpr int kMaxPlayers = 32767;
-inline constexpr int kRounds = 26;   // seasonal per-round slots
-inline constexpr int kHistory = 20;  // handicap history slots
+inline constexpr std::size_t kNetTotalOffset = 246;    // where netTotal lies in a player record
+inline constexpr std::size_t kGrossTotalOffset = 254;  // and grossTotal
+inline constexpr int kRounds = 26;                     // seasonal per-round slots
+inline constexpr int kHistory = 20;                    // handicap history slots
 
 // Name passed to a field visitor for a reserved field.
 inline constexpr const char* kReserved = nullptr;
@@ -165,7 +167,7 @@ concept RecordOf = std::is_same_v<std::remove_const_t<R>, Base>;
 
 // Calls v(name, field) for every field in file order; reserved fields get the name kReserved.
 template <class R, class V>
-  requires RecordOf<R, SettingsRecord>
+requires RecordOf<R, SettingsRecord>
 void forEachField(R& r, V&& v) {
   v("flightLimits", r.flightLimits);
   v("allowStats", r.allowStats);
@@ -207,7 +209,7 @@ void forEachField(R& r, V&& v) {
 }
 
 template <class R, class V>
-  requires RecordOf<R, CourseRecord>
+requires RecordOf<R, CourseRecord>
 void forEachField(R& r, V&& v) {
   v("courseName", r.courseName);
   v("menParTotal", r.menParTotal);
@@ -224,7 +226,7 @@ void forEachField(R& r, V&& v) {
 }
 
 template <class R, class V>
-  requires RecordOf<R, PlayerRecord>
+requires RecordOf<R, PlayerRecord>
 void forEachField(R& r, V&& v) {
   v("firstName", r.firstName);
   v("lastName", r.lastName);
@@ -302,11 +304,17 @@ void forEachField(R& r, V&& v) {
 template <class R>
 constexpr std::size_t recordLength();
 template <>
-constexpr std::size_t recordLength<SettingsRecord>() { return kSettingsLength; }
+constexpr std::size_t recordLength<SettingsRecord>() {
+  return kSettingsLength;
+}
 template <>
-constexpr std::size_t recordLength<CourseRecord>() { return kCourseLength; }
+constexpr std::size_t recordLength<CourseRecord>() {
+  return kCourseLength;
+}
 template <>
-constexpr std::size_t recordLength<PlayerRecord>() { return kPlayerLength; }
+constexpr std::size_t recordLength<PlayerRecord>() {
+  return kPlayerLength;
+}
 
 // Encoding: little-endian, packed, independent of the host's byte order and struct layout.
 // The span must hold exactly the record length.
@@ -318,6 +326,8 @@ void decode(std::span<const std::uint8_t> in, CourseRecord& r);
 void decode(std::span<const std::uint8_t> in, PlayerRecord& r);
 
 // Blanks the working player record: blanks in text fields, zero in every number (`clrplyr`).
-inline void clrplyr(PlayerRecord& p) { p = PlayerRecord{}; }
+inline void clrplyr(PlayerRecord& p) {
+  p = PlayerRecord{};
+}
 
 }  // namespace teebrook

@@ -1,6 +1,7 @@
 #include "data/state.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <fstream>
 
@@ -14,9 +15,8 @@ namespace {
 
 std::string strayNote(const RecordFile& f, const char* what) {
   return f.path().filename().string() + " ends with " + std::to_string(f.strayBytes()) +
-         " bytes that do not make a whole " + what +
-         " record. They are left out, and kept in " + f.path().filename().string() +
-         ".tail before anything is added to the file.";
+         " bytes that do not make a whole " + what + " record. They are left out, and kept in " +
+         f.path().filename().string() + ".tail before anything is added to the file.";
 }
 
 // Opens a file for reading and writing, or else for reading only; a note says what went wrong.
@@ -26,7 +26,8 @@ void openOrNote(RecordFile& f, const fs::path& path, std::size_t length, std::ve
   if (f.open(path, length, RecordFile::Mode::ReadOnly)) {
     notes.push_back(why + ". Teebrook can read it but cannot save changes to it.");
   } else {
-    notes.push_back(why + ". Teebrook starts without it; nothing can be saved in " + path.parent_path().string() + ".");
+    notes.push_back(why + ". Teebrook starts without it; nothing can be saved in " +
+                    path.parent_path().string() + ".");
   }
 }
 
@@ -39,10 +40,12 @@ void readSettings(State& s, std::vector<std::string>* notes) {
   const auto got = in.gcount();
   decode(bytes, s.settings);
   if (got > 0 && notes) {
-    notes->push_back(std::string(kSettingsFile) + " holds only " + std::to_string(got) + " of the " +
-                     std::to_string(kSettingsLength) +
-                     " bytes of the settings. The settings it holds are used, the rest start from zero, and the "
-                     "old contents are kept in " + kSettingsFile + ".tail.");
+    notes->push_back(
+        std::string(kSettingsFile) + " holds only " + std::to_string(got) + " of the " +
+        std::to_string(kSettingsLength) +
+        " bytes of the settings. The settings it holds are used, the rest start from zero, and the "
+        "old contents are kept in " +
+        kSettingsFile + ".tail.");
   }
 }
 
@@ -84,7 +87,8 @@ void reopen(State& s) {
   s.courseFile.close();
   std::vector<std::string> ignored;
   openOrNote(s.settingsFile, s.pathOf(kSettingsFile), kSettingsLength, ignored);
-  if (!s.tournamentPath.empty()) openOrNote(s.tournamentFile, s.pathOf(s.tournamentPath), kPlayerLength, ignored);
+  if (!s.tournamentPath.empty())
+    openOrNote(s.tournamentFile, s.pathOf(s.tournamentPath), kPlayerLength, ignored);
   openOrNote(s.courseFile, s.pathOf(kCourseFile), kCourseLength, ignored);
   readSettings(s, nullptr);
   applyShowTipsDefault(s);
@@ -97,15 +101,29 @@ void shutdn(State& s) {
   s.tournamentFile.close();
 }
 
-bool writeSettings(State& s) { return writeRecord(s.settingsFile, 1, s.settings); }
-bool readCourse(State& s, int n) { return readRecord(s.courseFile, n, s.course); }
-bool writeCourse(State& s, int n) { return writeRecord(s.courseFile, n, s.course); }
-bool readPlayer(State& s, int n) { return readRecord(s.tournamentFile, n, s.player); }
-bool writePlayer(State& s, int n) { return writeRecord(s.tournamentFile, n, s.player); }
+bool writeSettings(State& s) {
+  return writeRecord(s.settingsFile, 1, s.settings);
+}
+bool readCourse(State& s, int n) {
+  return readRecord(s.courseFile, n, s.course);
+}
+bool writeCourse(State& s, int n) {
+  return writeRecord(s.courseFile, n, s.course);
+}
+bool readPlayer(State& s, int n) {
+  return readRecord(s.tournamentFile, n, s.player);
+}
+bool writePlayer(State& s, int n) {
+  return writeRecord(s.tournamentFile, n, s.player);
+}
 
-int countPlayers(State& s) { return s.playerCount = s.tournamentFile.count(); }
+int countPlayers(State& s) {
+  return s.playerCount = s.tournamentFile.count();
+}
 
-std::vector<PlayerRecord> readPlayers(State& s) { return readAllRecords<PlayerRecord>(s.tournamentFile); }
+std::vector<PlayerRecord> readPlayers(State& s) {
+  return readAllRecords<PlayerRecord>(s.tournamentFile);
+}
 
 OpenResult openTournamentFile(State& s, std::string_view name, RecordFile::Mode mode) {
   OpenResult r;
@@ -124,21 +142,6 @@ OpenResult openTournamentFile(State& s, std::string_view name, RecordFile::Mode 
 
 namespace {
 
-// Writes consecutive records marked as changed in one write each.
-void writeChanged(RecordFile& f, std::span<const std::uint8_t> bytes, const std::vector<bool>& changed) {
-  const std::size_t n = changed.size();
-  for (std::size_t i = 0; i < n;) {
-    if (!changed[i]) {
-      ++i;
-      continue;
-    }
-    std::size_t j = i + 1;
-    while (j < n && changed[j]) ++j;
-    f.writeRun(static_cast<int>(i) + 1, bytes.subspan(i * kPlayerLength, (j - i) * kPlayerLength));
-    i = j;
-  }
-}
-
 // The rank of each byte in code-point order, so that five-letter keys compare as whole numbers.
 const std::array<std::uint8_t, 256>& ansiRank() {
   static const std::array<std::uint8_t, 256> rank = [] {
@@ -148,7 +151,8 @@ const std::array<std::uint8_t, 256>& ansiRank() {
       return ansiCodePoint(static_cast<unsigned char>(a)) < ansiCodePoint(static_cast<unsigned char>(b));
     });
     std::array<std::uint8_t, 256> r{};
-    for (int i = 0; i < 256; ++i) r[static_cast<std::size_t>(bytes[static_cast<std::size_t>(i)])] = static_cast<std::uint8_t>(i);
+    for (int i = 0; i < 256; ++i)
+      r[static_cast<std::size_t>(bytes[static_cast<std::size_t>(i)])] = static_cast<std::uint8_t>(i);
     return r;
   }();
   return rank;
@@ -167,13 +171,45 @@ void sortNames(NameIndex& names) {
   for (std::size_t i = 0; i < names.size(); ++i) packed[i] = {static_cast<int>(i), packedKey(names[i].key)};
   diminishingGapSort(packed, [](std::uint64_t a, std::uint64_t b) { return a > b; });
   NameIndex sorted(names.size());
-  for (std::size_t i = 0; i < packed.size(); ++i) sorted[i] = names[static_cast<std::size_t>(packed[i].record)];
+  for (std::size_t i = 0; i < packed.size(); ++i)
+    sorted[i] = names[static_cast<std::size_t>(packed[i].record)];
   names = std::move(sorted);
 }
 
 }  // namespace
 
+void buildIndexes(State& s, const RecordHook& hook, bool write);
+
 void bldidx(State& s, const RecordHook& hook) {
+  buildIndexes(s, hook, true);
+}
+void loadIndexes(State& s) {
+  buildIndexes(s, {}, false);
+}
+
+void rebuildTotalOrders(State& s) {
+  std::vector<std::uint8_t> bytes;
+  s.tournamentFile.readAll(bytes);
+  const int n = static_cast<int>(bytes.size() / kPlayerLength);
+  s.playerCount = n;
+  s.grossOrder.resize(static_cast<std::size_t>(n));
+  s.netOrder.resize(static_cast<std::size_t>(n));
+  // Only the two totals are needed: read them where they lie instead of decoding whole records.
+  const auto doubleAt = [&](std::size_t offset) {
+    std::uint64_t v = 0;
+    for (int b = 0; b < 8; ++b) v |= std::uint64_t{bytes[offset + static_cast<std::size_t>(b)]} << (8 * b);
+    return std::bit_cast<double>(v);
+  };
+  for (int i = 0; i < n; ++i) {
+    const std::size_t at = static_cast<std::size_t>(i) * kPlayerLength;
+    s.grossOrder[static_cast<std::size_t>(i)] = {i + 1, doubleAt(at + kGrossTotalOffset)};
+    s.netOrder[static_cast<std::size_t>(i)] = {i + 1, doubleAt(at + kNetTotalOffset)};
+  }
+  srtidx(s, 22);
+  srtidx(s, 23);
+}
+
+void buildIndexes(State& s, const RecordHook& hook, bool write) {
   std::vector<std::uint8_t> bytes;
   s.tournamentFile.readAll(bytes);
   const int n = static_cast<int>(bytes.size() / kPlayerLength);
@@ -186,7 +222,7 @@ void bldidx(State& s, const RecordHook& hook) {
   s.slotRecords.clear();
   if (n == 0) {
     s.settings.menCount = s.settings.ladiesCount = s.settings.groupCount = 0;
-    writeSettings(s);
+    if (write) writeSettings(s);
     return;
   }
   s.nameOrder.reserve(static_cast<std::size_t>(n));
@@ -199,12 +235,13 @@ void bldidx(State& s, const RecordHook& hook) {
   int men = 0, ladies = 0, highestGroup = 1;
   PlayerRecord p;
   for (int i = 1; i <= n; ++i) {
-    const auto record = std::span(bytes).subspan(static_cast<std::size_t>(i - 1) * kPlayerLength, kPlayerLength);
+    const auto record =
+        std::span(bytes).subspan(static_cast<std::size_t>(i - 1) * kPlayerLength, kPlayerLength);
     decode(record, p);
-    p.courseNumber = static_cast<Int>(s.currentCourse);
+    if (write) p.courseNumber = static_cast<Int>(s.currentCourse);
     if (hook) hook(p, i);
     encode(p, updated);
-    if (std::memcmp(updated.data(), record.data(), kPlayerLength) != 0) {
+    if (write && std::memcmp(updated.data(), record.data(), kPlayerLength) != 0) {
       std::memcpy(record.data(), updated.data(), kPlayerLength);
       changed[static_cast<std::size_t>(i - 1)] = true;
     }
@@ -219,13 +256,14 @@ void bldidx(State& s, const RecordHook& hook) {
     highestGroup = std::max<int>(highestGroup, p.groupNumber);
   }
   s.player = p;
-  writeChanged(s.tournamentFile, bytes, changed);
+  writeMarkedRecords(s.tournamentFile, bytes, changed);
   srtidx(s, 2);
   srtidx(s, 21);
   srtidx(s, 22);
   srtidx(s, 23);
   // Adjacent-exchange passes keep equal slots in record order, as a stable sort does.
-  std::stable_sort(slots.begin(), slots.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::stable_sort(slots.begin(), slots.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
   for (const auto& [slot, record] : slots) {
     s.slotList.push_back(slot);
     s.slotRecords.push_back(record);
@@ -233,7 +271,7 @@ void bldidx(State& s, const RecordHook& hook) {
   s.settings.menCount = static_cast<Int>(men);
   s.settings.ladiesCount = static_cast<Int>(ladies);
   s.settings.groupCount = static_cast<Int>(highestGroup);
-  writeSettings(s);
+  if (write) writeSettings(s);
 }
 
 void srtidx(State& s, int mode) {

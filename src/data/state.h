@@ -30,7 +30,8 @@ using HandicapIndex = std::vector<IndexEntry<int>>;
 using TotalIndex = std::vector<IndexEntry<double>>;
 
 struct State {
-  State(std::filesystem::path folder, Platform services) : dataFolder(std::move(folder)), platform(services) {}
+  State(std::filesystem::path folder, Platform services)
+      : dataFolder(std::move(folder)), platform(services) {}
 
   std::filesystem::path dataFolder;
   Platform platform;
@@ -85,12 +86,20 @@ struct OpenResult {
   bool ok = false;
   std::vector<std::string> notes;
 };
-OpenResult openTournamentFile(State& s, std::string_view name, RecordFile::Mode mode = RecordFile::Mode::ReadWrite);
+OpenResult openTournamentFile(State& s, std::string_view name,
+                              RecordFile::Mode mode = RecordFile::Mode::ReadWrite);
 
 // Rebuilds the player indexes and counts of the open tournament. Every record gets courseNumber =
 // currentCourse, then the hook may change it further; only records that changed are written.
 using RecordHook = std::function<void(PlayerRecord&, int record)>;
 void bldidx(State& s, const RecordHook& hook = {});
+
+// Builds the same indexes and counts in memory only, writing nothing (for a command that opens a
+// tournament to look at it).
+void loadIndexes(State& s);
+
+// Rebuilds grossOrder and netOrder from the totals of every record, in record order, and sorts them.
+void rebuildTotalOrders(State& s);
 
 // Sorts nameOrder (mode 2), handicapOrder (21), grossOrder (22) or netOrder (23) ascending.
 void srtidx(State& s, int mode);

@@ -17,8 +17,10 @@ Date SystemClock::today() {
 }
 
 SeededRandom::SeededRandom(std::optional<std::uint32_t> seed)
-    : engine_(seed ? *seed
-                   : static_cast<std::uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count())) {}
+    : engine_(seed
+                  ? *seed
+                  : static_cast<std::uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count())) {
+}
 
 double SeededRandom::next() {
   // 53 random bits from two draws, scaled into [0, 1).

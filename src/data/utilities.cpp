@@ -102,7 +102,8 @@ std::string fmtint(long long value, int width) {
 }
 
 std::string fmtdec(float value, int width) {
-  if (value == 0 || !std::isfinite(value)) return std::string(static_cast<std::size_t>(std::max(width, 0)), ' ');
+  if (value == 0 || !std::isfinite(value))
+    return std::string(static_cast<std::size_t>(std::max(width, 0)), ' ');
   // Round the value as it reads in decimal (a Single 0.15 or 0.25 rounds as written, half away from zero).
   char shortest[64];
   const auto res = std::to_chars(shortest, shortest + sizeof shortest, value, std::chars_format::fixed);
@@ -141,7 +142,9 @@ std::string numtext(double value) {
   return value >= 0 ? " " + s : s;
 }
 
-std::string ttltxt(std::string_view text) { return std::string(text) + "Teebrook"; }
+std::string ttltxt(std::string_view text) {
+  return std::string(text) + "Teebrook";
+}
 
 std::string dateText(const Date& d) {
   char buf[32];
@@ -162,7 +165,9 @@ char32_t toCapital(char32_t c) {
   if (c == 0xFF) return 0x178;
   return c;
 }
-bool isDigit(char32_t c) { return c >= '0' && c <= '9'; }
+bool isDigit(char32_t c) {
+  return c >= '0' && c <= '9';
+}
 }  // namespace
 
 KeyResult keyflt(char32_t key, int mode, bool hasSelection) {
@@ -176,7 +181,8 @@ KeyResult keyflt(char32_t key, int mode, bool hasSelection) {
       if (!isDigit(key) && key != kBackspace && key != kTab && key != kEnter) r = {0, true, false};
       break;
     case 2:
-      if (!isDigit(key) && key != kBackspace && key != kEnter && key != '.' && key != '-') r = {0, true, false};
+      if (!isDigit(key) && key != kBackspace && key != kEnter && key != '.' && key != '-')
+        r = {0, true, false};
       break;
     case 3:
       r = isDigit(key) ? KeyResult{0, true, false} : KeyResult{toCapital(key), false, false};
@@ -190,7 +196,8 @@ KeyResult keyflt(char32_t key, int mode, bool hasSelection) {
 }
 
 std::string playerEntry(std::string_view lastNameTrimmed, std::string_view firstNameFull, int record) {
-  return std::string(lastNameTrimmed) + " " + std::string(firstNameFull) + std::string(50, ' ') + numtext(static_cast<long long>(record));
+  return std::string(lastNameTrimmed) + " " + std::string(firstNameFull) + std::string(50, ' ') +
+         numtext(static_cast<long long>(record));
 }
 
 std::string courseEntry(std::string_view courseNameFull, int record) {

@@ -42,9 +42,9 @@ std::string longDateText(const Date& d);
 
 // What a text box does with one keystroke after the filter.
 struct KeyResult {
-  char32_t key = 0;          // the key to insert, 0 when dropped
-  bool beep = false;         // a rejected key beeps
-  bool selectOne = false;    // select one character at the cursor so typing overwrites
+  char32_t key = 0;        // the key to insert, 0 when dropped
+  bool beep = false;       // a rejected key beeps
+  bool selectOne = false;  // select one character at the cursor so typing overwrites
 };
 // Mode 0: all keys, letters in capitals; 1: digits, Backspace, Tab, Enter; 2: digits, Backspace,
 // Enter, "." and "-"; 3: all but digits, letters in capitals. Enter is dropped in the end.

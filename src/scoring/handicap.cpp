@@ -41,7 +41,9 @@ Best bestTenths(const PlayerRecord& p) {
 
 }  // namespace
 
-Int courseHandicap(double index, int slope) { return toInteger(slope * index / 113.0 + 0.01); }
+Int courseHandicap(double index, int slope) {
+  return toInteger(slope * index / 113.0 + 0.01);
+}
 
 Single indexFromHandicap(int handicap, int slope) {
   if (slope == 0) return 0;

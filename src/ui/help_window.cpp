@@ -4,7 +4,9 @@
 #include <QVBoxLayout>
 
 // The help pages are compiled into a static library, whose resources must be registered by hand.
-static void registerHelpPages() { Q_INIT_RESOURCE(help); }
+static void registerHelpPages() {
+  Q_INIT_RESOURCE(help);
+}
 
 namespace teebrook {
 

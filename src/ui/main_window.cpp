@@ -46,7 +46,9 @@ MainWindow::MainWindow(State& state, QWidget* parent)
   if (state_.settings.showTips.is("Y")) status_->timer().start();
 }
 
-void MainWindow::hlper() { state_.platform.help.show(10); }
+void MainWindow::hlper() {
+  state_.platform.help.show(10);
+}
 
 void MainWindow::endit() {
   if (!shutDown_) {

@@ -62,12 +62,14 @@ void QtFeedback::message(const std::string& text, const std::string& title, Icon
 }
 
 Answer QtFeedback::ask(const std::string& text, const std::string& title, Buttons buttons, Icon icon) {
-  QMessageBox box(iconOf(icon), QString::fromStdString(title), QString::fromStdString(text), buttonsOf(buttons),
-                  QApplication::activeWindow());
+  QMessageBox box(iconOf(icon), QString::fromStdString(title), QString::fromStdString(text),
+                  buttonsOf(buttons), QApplication::activeWindow());
   return answerOf(box.exec());
 }
 
-void QtFeedback::beep() { QApplication::beep(); }
+void QtFeedback::beep() {
+  QApplication::beep();
+}
 
 void QtFeedback::busy(bool on) {
   if (on) {
@@ -79,6 +81,8 @@ void QtFeedback::busy(bool on) {
   }
 }
 
-void QtFeedback::tip(const std::string& text) { tipWindow_.poptip(QString::fromStdString(text)); }
+void QtFeedback::tip(const std::string& text) {
+  tipWindow_.poptip(QString::fromStdString(text));
+}
 
 }  // namespace teebrook

@@ -11,7 +11,9 @@ QtInstanceLock::QtInstanceLock(const std::filesystem::path& dataFolder)
   lock_->setStaleLockTime(0);
 }
 
-bool QtInstanceLock::acquire() { return lock_->isLocked() || lock_->tryLock(0); }
+bool QtInstanceLock::acquire() {
+  return lock_->isLocked() || lock_->tryLock(0);
+}
 
 std::filesystem::path defaultDataFolder() {
   const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);

@@ -4,8 +4,12 @@
 
 namespace teebrook {
 
-StatusLine::StatusLine(QWidget* window, QLabel* panel, ShowTips showTips, TipSelector::TextOf textOf, PopTip poptip)
-    : QObject(window), panel_(panel), showTips_(std::move(showTips)), textOf_(std::move(textOf)),
+StatusLine::StatusLine(QWidget* window, QLabel* panel, ShowTips showTips, TipSelector::TextOf textOf,
+                       PopTip poptip)
+    : QObject(window),
+      panel_(panel),
+      showTips_(std::move(showTips)),
+      textOf_(std::move(textOf)),
       poptip_(std::move(poptip)) {
   timer_.setInterval(1000);
   connect(&timer_, &QTimer::timeout, this, &StatusLine::tick);

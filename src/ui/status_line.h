@@ -17,7 +17,8 @@ class StatusLine : public QObject {
   using ShowTips = std::function<bool()>;
   using PopTip = std::function<void(const QString&)>;
 
-  StatusLine(QWidget* window, QLabel* panel, ShowTips showTips, TipSelector::TextOf textOf, PopTip poptip = {});
+  StatusLine(QWidget* window, QLabel* panel, ShowTips showTips, TipSelector::TextOf textOf,
+             PopTip poptip = {});
 
   // Pointing at the control selects the tip number (0: the background, no tip).
   void bind(QWidget* control, int tip);

@@ -31,7 +31,9 @@ TEST(Cli, InitThenDumpSettings) {
 TEST(Cli, SettingsSet) {
   TempFolder dir;
   const std::string d = dir.path().string();
-  EXPECT_EQ(runCli({"--data", d, "settings", "set", "menPercent=90", "tieBreakMethod=G", "teeInterval=7.5"}).status, 0);
+  EXPECT_EQ(
+      runCli({"--data", d, "settings", "set", "menPercent=90", "tieBreakMethod=G", "teeInterval=7.5"}).status,
+      0);
   const auto dump = runCli({"--data", d, "dump", "settings"});
   EXPECT_NE(dump.out.find("\"menPercent\": 90"), std::string::npos);
   EXPECT_NE(dump.out.find("\"tieBreakMethod\": \"G\""), std::string::npos);

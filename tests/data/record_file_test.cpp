@@ -80,7 +80,8 @@ TEST(RecordFile, DeleteKeepsOrderAndLeavesABackup) {
   EXPECT_TRUE(f.isOpen());
   EXPECT_EQ(f.count(), 4);
   EXPECT_EQ(lastNames(readAllRecords<PlayerRecord>(f)), (std::vector<std::string>{"A", "B", "D", "E"}));
-  EXPECT_EQ(lastNames(test::readTournament(dir / "FIVE.bak")), (std::vector<std::string>{"A", "B", "C", "D", "E"}));
+  EXPECT_EQ(lastNames(test::readTournament(dir / "FIVE.bak")),
+            (std::vector<std::string>{"A", "B", "C", "D", "E"}));
   EXPECT_FALSE(std::filesystem::exists(dir / "FIVE.TNT.tmp"));
   // Deleting the only record leaves an empty file and the old record in the backup.
   test::writeTournament(dir / "ONE.TNT", players({"ONLY"}));

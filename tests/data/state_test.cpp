@@ -197,7 +197,9 @@ TEST(Srtidx, NamesCompareAsBinaryTextOnFiveLetters) {
   std::vector<std::string> keys;
   for (const auto& e : run.state.nameOrder) keys.push_back(std::string(e.key.begin(), e.key.end()));
   // Capitals before small letters, Latin-1 letters after both; SMITH and SMITHERS share a key.
-  EXPECT_EQ(keys, (std::vector<std::string>{"SMITH", "SMITH", "Smith", "ZANE ", "smith", "\xC5" "BERG"}));
+  EXPECT_EQ(keys, (std::vector<std::string>{"SMITH", "SMITH", "Smith", "ZANE ", "smith",
+                                            "\xC5"
+                                            "BERG"}));
 }
 
 TEST(Fillist, PrefixesAndModes) {

@@ -11,23 +11,25 @@ TEST(Utilities, Timein) {
   const struct {
     const char* typed;
     int minutes;
-  } cases[] = {{"7", 420},   {"730", 450}, {"130", 810},   {"545", 1065}, {"12", 720},
-               {"6", 360},   {"75", 470},  {"10", 600},    {"7:30", 450}, {"0730", 450},
-               {"12:15", 735}, {"1", 780},  {"x5y", 1020}};
+  } cases[] = {{"7", 420},     {"730", 450}, {"130", 810}, {"545", 1065}, {"12", 720},
+               {"6", 360},     {"75", 470},  {"10", 600},  {"7:30", 450}, {"0730", 450},
+               {"12:15", 735}, {"1", 780},   {"x5y", 1020}};
   for (const auto& c : cases) {
     const auto got = timein(c.typed);
     ASSERT_TRUE(got.has_value()) << c.typed;
     EXPECT_EQ(*got, c.minutes) << c.typed;
   }
-  for (const char* unchanged : {"", "abc", "0", "00:00"}) EXPECT_FALSE(timein(unchanged).has_value()) << unchanged;
+  for (const char* unchanged : {"", "abc", "0", "00:00"})
+    EXPECT_FALSE(timein(unchanged).has_value()) << unchanged;
 }
 
 TEST(Utilities, Ampmtime) {
   const struct {
     int minutes;
     const char* text;
-  } cases[] = {{450, "07:30 AM"}, {720, "12:00 N "}, {721, "12:01 N "}, {722, "12:02 PM"}, {795, "01:15 PM"},
-               {360, "06:00 AM"}, {0, "00:00 PM"},   {359, "05:59 PM"}, {719, "11:59 AM"}, {1065, "05:45 PM"}};
+  } cases[] = {{450, "07:30 AM"}, {720, "12:00 N "}, {721, "12:01 N "}, {722, "12:02 PM"},
+               {795, "01:15 PM"}, {360, "06:00 AM"}, {0, "00:00 PM"},   {359, "05:59 PM"},
+               {719, "11:59 AM"}, {1065, "05:45 PM"}};
   for (const auto& c : cases) EXPECT_EQ(ampmtime(c.minutes), c.text) << c.minutes;
 }
 
@@ -40,8 +42,9 @@ TEST(Utilities, NumberFields) {
     float value;
     int width;
     const char* text;
-  } dec[] = {{0.4f, 5, "   .4"}, {4, 5, "  4.0"},  {0, 5, "     "}, {12.4f, 6, "  12.4"}, {-0.4f, 4, " -.4"},
-             {0.25f, 4, "  .3"}, {9.96f, 5, " 10.0"}, {36.4f, 4, "36.4"}, {0.04f, 3, " .0"}, {-2.5f, 5, " -2.5"}};
+  } dec[] = {{0.4f, 5, "   .4"}, {4, 5, "  4.0"},    {0, 5, "     "},     {12.4f, 6, "  12.4"},
+             {-0.4f, 4, " -.4"}, {0.25f, 4, "  .3"}, {9.96f, 5, " 10.0"}, {36.4f, 4, "36.4"},
+             {0.04f, 3, " .0"},  {-2.5f, 5, " -2.5"}};
   for (const auto& d : dec) EXPECT_EQ(fmtdec(d.value, d.width), d.text) << d.value;
 }
 
@@ -77,11 +80,11 @@ TEST(Utilities, Keyflt) {
     char32_t out;
     bool beep;
   } cases[] = {
-      {'a', 0, 'A', false}, {'5', 0, '5', false}, {U'é', 0, U'É', false},
-      {'5', 1, '5', false}, {'a', 1, 0, true},     {'.', 1, 0, true},    {8, 1, 8, false}, {9, 1, 9, false},
-      {'.', 2, '.', false}, {'-', 2, '-', false},  {9, 2, 0, true},      {'x', 2, 0, true},
-      {'5', 3, 0, true},    {'b', 3, 'B', false},  {' ', 3, ' ', false},
-      {13, 0, 0, false},    {13, 1, 0, false},     {13, 2, 0, false},
+      {'a', 0, 'A', false}, {'5', 0, '5', false}, {U'é', 0, U'É', false}, {'5', 1, '5', false},
+      {'a', 1, 0, true},    {'.', 1, 0, true},    {8, 1, 8, false},       {9, 1, 9, false},
+      {'.', 2, '.', false}, {'-', 2, '-', false}, {9, 2, 0, true},        {'x', 2, 0, true},
+      {'5', 3, 0, true},    {'b', 3, 'B', false}, {' ', 3, ' ', false},   {13, 0, 0, false},
+      {13, 1, 0, false},    {13, 2, 0, false},
   };
   for (const auto& c : cases) {
     const KeyResult r = keyflt(c.key, c.mode, true);
@@ -118,7 +121,8 @@ TEST(Utilities, TitleAndDates) {
 
 TEST(Utilities, BareFileNames) {
   for (const char* ok : {"LEAGUE.TNT", "a", "GOLF.DOC"}) EXPECT_TRUE(isBareFileName(ok)) << ok;
-  for (const char* bad : {"", "..", "../X", "a/b", "a\\b", "C:X", "..TNT"}) EXPECT_FALSE(isBareFileName(bad)) << bad;
+  for (const char* bad : {"", "..", "../X", "a/b", "a\\b", "C:X", "..TNT"})
+    EXPECT_FALSE(isBareFileName(bad)) << bad;
 }
 
 }  // namespace

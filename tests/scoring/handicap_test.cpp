@@ -37,13 +37,14 @@ TEST(Handicap, BestDifferentials) {
     float best;
     float index;
   } cases[] = {
-      {{10.2f, 11.5f, 12.3f, 9.8f}, 0, 0},                          // four count for nothing
+      {{10.2f, 11.5f, 12.3f, 9.8f}, 0, 0},  // four count for nothing
       {{10.2f, 11.5f, 12.3f, 9.8f, 14.0f}, 98.0f, 9.4f},
       {{8.4f, 9.3f, 12, 13, 14, 15, 16}, 88.5f, 8.4f},
       // Twenty, whose ten lowest sum to 152.3.
       {{15.0f, 15.1f, 15.2f, 15.3f, 15.4f, 15.5f, 15.6f, 15.7f, 15.8f, 13.7f,
-        20, 20, 20, 20, 20, 20, 20, 20, 20, 20},
-       152.3f, 14.6f},
+        20,    20,    20,    20,    20,    20,    20,    20,    20,    20},
+       152.3f,
+       14.6f},
   };
   for (const auto& c : cases) {
     const PlayerRecord p = withDiffs(c.diffs);

@@ -31,7 +31,8 @@ CliResult runCli(const std::vector<std::string>& args) {
   TempFolder capture;
   std::string cmd = quoted(TEEBROOK_CLI);
   for (const auto& a : args) cmd += " " + quoted(a);
-  cmd += " >" + quoted((capture / "out").string()) + " 2>" + quoted((capture / "err").string()) + " </dev/null";
+  cmd +=
+      " >" + quoted((capture / "out").string()) + " 2>" + quoted((capture / "err").string()) + " </dev/null";
   const int raw = std::system(cmd.c_str());
   CliResult r;
   r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;

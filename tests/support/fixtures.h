@@ -29,7 +29,12 @@ class TempFolder {
 std::vector<std::uint8_t> readBytes(const std::filesystem::path& p);
 void writeBytes(const std::filesystem::path& p, const std::vector<std::uint8_t>& bytes);
 
-PlayerRecord makePlayer(const std::string& last, const std::string& first = "PAT", int handicap = 0, int sex = 0);
+PlayerRecord makePlayer(const std::string& last, const std::string& first = "PAT", int handicap = 0,
+                        int sex = 0);
+
+// A par-72 course; stroke indexes numbered 1 to 18, or 1 to 9 within each nine. Men rate 71.2 / 125,
+// ladies 73.4 / 130.
+CourseRecord makeCourse(bool eighteenNumbered = true);
 
 // Writes the players as a tournament file.
 void writeTournament(const std::filesystem::path& p, const std::vector<PlayerRecord>& players);
@@ -40,6 +45,9 @@ struct Started {
   Started();
   // Writes the players as NAME and opens it as the tournament.
   void openTournament(const std::vector<PlayerRecord>& players, const std::string& name = "TEST.TNT");
+  // Writes the course as course setting 1 and makes it the working course.
+  void useCourse(const CourseRecord& c);
+  std::vector<PlayerRecord> players() const;
   TempFolder folder;
   FakePlatform fakes;
   State state;
