@@ -66,9 +66,7 @@ void openForCommand(Context& c, const std::string& name) {
   const OpenResult opened = openTournamentFile(c.state, file);
   for (const auto& note : opened.notes) c.err << note << '\n';
   if (!opened.ok) throw Refusal("The tournament file " + file + " could not be opened.");
-  PlayerRecord first;
-  c.state.currentCourse = readRecord(c.state.tournamentFile, 1, first) ? first.courseNumber : 0;
-  if (c.state.currentCourse > 0) readCourse(c.state, c.state.currentCourse);
+  useStoredCourse(c.state);
   loadIndexes(c.state);
 }
 

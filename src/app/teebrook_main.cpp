@@ -51,11 +51,19 @@ int main(int argc, char** argv) {
   QtHelp help;
   State state(folder, Platform{feedback, clock, random, help});
   for (const std::string& note : opnfiles(state)) feedback.message(note, "Attention", Icon::Warning);
-  if (demo && state.courseFile.count() == 0) {
-    if (auto why = makeDemoLeague(state, DemoOptions{})) feedback.message(*why, "Attention", Icon::Warning);
+  if (demo) {
+    if (state.courseFile.count() == 0) {
+      if (auto why = makeDemoLeague(state, DemoOptions{})) feedback.message(*why, "Attention", Icon::Warning);
+    }
+    // The demo starts with its league open, on the course its players store.
+    if (openTournamentFile(state, kDemoTournament).ok) {
+      useStoredCourse(state);
+      bldidx(state);
+    }
   }
 
-  MainWindow window(state);
+  Resizer resizer;
+  MainWindow window(state, resizer);
   const QRect screen = window.screen()->availableGeometry();
   const Point at = cntrfrm(screen.width(), screen.height(), window.width(), window.height());
   window.move(screen.x() + at.x, screen.y() + at.y);

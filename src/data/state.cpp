@@ -140,6 +140,12 @@ OpenResult openTournamentFile(State& s, std::string_view name, RecordFile::Mode 
   return r;
 }
 
+void useStoredCourse(State& s) {
+  PlayerRecord first;
+  s.currentCourse = readRecord(s.tournamentFile, 1, first) ? first.courseNumber : 0;
+  if (s.currentCourse > 0) readCourse(s, s.currentCourse);
+}
+
 namespace {
 
 // The rank of each byte in code-point order, so that five-letter keys compare as whole numbers.

@@ -89,6 +89,10 @@ struct OpenResult {
 OpenResult openTournamentFile(State& s, std::string_view name,
                               RecordFile::Mode mode = RecordFile::Mode::ReadWrite);
 
+// Attaches the course setting that the first player of the open tournament stores (none when the
+// tournament has no players) and reads it into the working course.
+void useStoredCourse(State& s);
+
 // Rebuilds the player indexes and counts of the open tournament. Every record gets courseNumber =
 // currentCourse, then the hook may change it further; only records that changed are written.
 using RecordHook = std::function<void(PlayerRecord&, int record)>;

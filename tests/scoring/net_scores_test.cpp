@@ -25,14 +25,23 @@ TEST(Ranker, StrokesByHandicapAndStrokeIndex) {
     int handicap, strokeIndex, gross, net;
   } cases[] = {
       {true, 20, 2, 5, 3},  // one on every hole and one more on 1 and 2
-      {true, 20, 3, 5, 4},  {true, 18, 18, 5, 4}, {true, 17, 18, 5, 5}, {true, 40, 4, 8, 5},
+      {true, 20, 3, 5, 4},
+      {true, 18, 18, 5, 4},
+      {true, 17, 18, 5, 5},
+      {true, 40, 4, 8, 5},
       {true, 40, 5, 8, 6},  // two on every hole, one more on 1 to 4
-      {true, 0, 1, 4, 4},   {false, 12, 3, 5, 3}, {false, 12, 4, 5, 4},  // 9-numbering: the handicap counts
-                                                                         // per nine
-      {false, 9, 9, 5, 4},  {false, 20, 2, 6, 3}, {false, 20, 3, 6, 4}, {true, -2, 1, 4, 5},
-      {true, -2, 2, 4, 5},  {true, -2, 3, 4, 4},  // plus handicap gives back
-      {true, -2, 1, 0, 0},                        // an empty hole stays 0
-      {true, 5, 1, 1, 0},                         // never below 0
+      {true, 0, 1, 4, 4},
+      {false, 12, 3, 5, 3},
+      {false, 12, 4, 5, 4},  // 9-numbering: the handicap counts
+                             // per nine
+      {false, 9, 9, 5, 4},
+      {false, 20, 2, 6, 3},
+      {false, 20, 3, 6, 4},
+      {true, -2, 1, 4, 5},
+      {true, -2, 2, 4, 5},
+      {true, -2, 3, 4, 4},  // plus handicap gives back
+      {true, -2, 1, 0, 0},  // an empty hole stays 0
+      {true, 5, 1, 1, 0},   // never below 0
       {false, -1, 1, 4, 5},
   };
   for (const auto& t : cases) {
