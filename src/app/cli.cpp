@@ -88,7 +88,9 @@ constexpr const char* kUsageText =
     "commands: init, dump settings|courses|players FILE, settings set FIELD=VALUE ...,\n"
     "          demo [--players N] [--rounds R],\n"
     "          score FILE N --holes H1,...,H18 | --total T, clear-score FILE N,\n"
-    "          reset FILE [--add] [--clear] [--update] [--season]\n";
+    "          reset FILE [--add] [--clear] [--update] [--season],\n"
+    "          course add NAME|edit N|delete N|list [course flags],\n"
+    "          tournament new NAME|open FILE [--course N], tournament list|delete NAME\n";
 
 std::optional<Date> parseDate(const std::string& s) {
   int m = 0, d = 0, y = 0;

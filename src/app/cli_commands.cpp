@@ -6,6 +6,7 @@ std::map<std::string, Command> allCommands() {
   std::map<std::string, Command> commands;
   addDataCommands(commands);
   addScoringCommands(commands);
+  addSetupCommands(commands);
   return commands;
 }
 

@@ -12,5 +12,6 @@ std::map<std::string, Command> allCommands();
 // The commands of each subsystem.
 void addDataCommands(std::map<std::string, Command>& commands);
 void addScoringCommands(std::map<std::string, Command>& commands);
+void addSetupCommands(std::map<std::string, Command>& commands);
 
 }  // namespace teebrook::cli

@@ -27,19 +27,30 @@ struct Refusal : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Messages go to stderr as the window would show them; a beep is reported as "beep"; questions are
-// answered Yes unless a command says otherwise.
+// Messages and questions go to stderr as the window would show them; a beep is reported as "beep".
+// Questions are answered as the user who ran the command would: go ahead.
 class CliFeedback final : public Feedback {
  public:
   explicit CliFeedback(std::ostream& err) : err_(err) {}
   void message(const std::string& text, const std::string&, Icon) override { err_ << text << '\n'; }
-  Answer ask(const std::string&, const std::string&, Buttons, Icon) override { return answer; }
+  // A question is printed and answered as the user who ran the command would: go ahead.
+  Answer ask(const std::string& text, const std::string& title, Buttons buttons, Icon) override {
+    err_ << (text.empty() ? title : text) << '\n';
+    switch (buttons) {
+      case Buttons::Ok:
+      case Buttons::OkCancel:
+        return Answer::Ok;
+      case Buttons::RetryCancel:
+        return Answer::Retry;
+      default:
+        return Answer::Yes;
+    }
+  }
   void beep() override { err_ << "beep\n"; }
   void busy(bool) override {}
   void tip(const std::string& text) override {
     if (!text.empty()) err_ << text << '\n';
   }
-  Answer answer = Answer::Yes;
 
  private:
   std::ostream& err_;

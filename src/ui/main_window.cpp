@@ -10,6 +10,9 @@
 #include <QVBoxLayout>
 
 #include "data/utilities.h"
+#include "setup/course_window.h"
+#include "setup/settings_window.h"
+#include "setup/tournament_file_window.h"
 #include "ui/form_scaler.h"
 #include "ui/key_filter.h"
 
@@ -65,6 +68,8 @@ MainWindow::MainWindow(State& state, Resizer& resizer, QWidget* parent)
   resize(design.width(), design.height() + menuBar()->sizeHint().height());
   showEntry();
 }
+
+MainWindow::~MainWindow() = default;
 
 void MainWindow::buildMenus() {
   QMenuBar* bar = menuBar();
@@ -359,6 +364,37 @@ void MainWindow::runCommand(MainCommand command) {
       return;
     case Target::About:
       showAbout();
+      return;
+    case Target::TournamentFile:
+      // Shown in front of the main window, which refreshes when it closes.
+      if (!tfil_) {
+        tfil_ = std::make_unique<TournamentFileWindow>(state_, resizer_);
+        connect(tfil_->frame(), &WindowFrame::closed, this, [this] {
+          if (tcrs_ && tcrs_->isVisible()) tcrs_->close();
+          activateForm();
+        });
+      }
+      tfil_->show();
+      tfil_->activate();
+      tfil_->raise();
+      return;
+    case Target::Settings:
+      dflt_ = std::make_unique<SettingsWindow>(state_, resizer_);  // loads the settings anew
+      connect(dflt_->frame(), &WindowFrame::closed, this, [this] { show(); });
+      hide();
+      dflt_->show();
+      return;
+    case Target::CourseSettings:
+      state_.platform.feedback.busy(true);
+      if (!tcrs_) {
+        tcrs_ = std::make_unique<CourseWindow>(state_, resizer_);
+        connect(tcrs_->frame(), &WindowFrame::closed, this, [this] { show(); });
+      }
+      tcrs_->tag = "B";
+      tcrs_->activate();
+      hide();
+      tcrs_->show();
+      state_.platform.feedback.busy(false);
       return;
     default:
       // The windows of the other commands open here as they are built.

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <array>
+#include <memory>
 
 #include "data/state.h"
 #include "scoring/score_entry.h"
@@ -15,6 +16,10 @@
 #include "ui/status_line.h"
 
 namespace teebrook {
+
+class CourseWindow;
+class SettingsWindow;
+class TournamentFileWindow;
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -35,6 +40,13 @@ class MainWindow : public QMainWindow {
 
   // The status tip of a number.
   std::optional<std::string> tipText(int n) const;
+
+  // The windows opened from here, once they have been opened.
+  TournamentFileWindow* tournamentFileWindow() const { return tfil_.get(); }
+  SettingsWindow* settingsWindow() const { return dflt_.get(); }
+  CourseWindow* courseWindow() const { return tcrs_.get(); }
+
+  ~MainWindow() override;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -83,6 +95,9 @@ class MainWindow : public QMainWindow {
   QMenu* statsMenu_ = nullptr;
   QMenu* handicapMenu_ = nullptr;
   StatusLine* status_ = nullptr;
+  std::unique_ptr<TournamentFileWindow> tfil_;
+  std::unique_ptr<SettingsWindow> dflt_;
+  std::unique_ptr<CourseWindow> tcrs_;
 };
 
 }  // namespace teebrook
