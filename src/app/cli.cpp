@@ -90,7 +90,9 @@ constexpr const char* kUsageText =
     "          score FILE N --holes H1,...,H18 | --total T, clear-score FILE N,\n"
     "          reset FILE [--add] [--clear] [--update] [--season],\n"
     "          course add NAME|edit N|delete N|list [course flags],\n"
-    "          tournament new NAME|open FILE [--course N], tournament list|delete NAME\n";
+    "          tournament new NAME|open FILE [--course N], tournament list|delete NAME,\n"
+    "          report FILE --competition C --sort S --grouping G --flight F [--highlight N]\n"
+    "                 [--add-to-totals] [--channel printer|display] [--out PATH]\n";
 
 std::optional<Date> parseDate(const std::string& s) {
   int m = 0, d = 0, y = 0;

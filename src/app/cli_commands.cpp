@@ -7,6 +7,7 @@ std::map<std::string, Command> allCommands() {
   addDataCommands(commands);
   addScoringCommands(commands);
   addSetupCommands(commands);
+  addResultsCommands(commands);
   return commands;
 }
 

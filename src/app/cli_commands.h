@@ -13,5 +13,6 @@ std::map<std::string, Command> allCommands();
 void addDataCommands(std::map<std::string, Command>& commands);
 void addScoringCommands(std::map<std::string, Command>& commands);
 void addSetupCommands(std::map<std::string, Command>& commands);
+void addResultsCommands(std::map<std::string, Command>& commands);
 
 }  // namespace teebrook::cli

@@ -29,6 +29,14 @@ using NameIndex = std::vector<IndexEntry<NameKey>>;
 using HandicapIndex = std::vector<IndexEntry<int>>;
 using TotalIndex = std::vector<IndexEntry<double>>;
 
+// The choices of the results window, kept while the program runs (0 = not chosen yet).
+struct ResultsChoices {
+  int competition = 0;  // 1 Standard .. 7 Round Robin
+  int sort = 0;         // 1 Gross, 2 Net, 3 Gross/Net
+  int grouping = 0;     // 1 Individual, 2 Group Totals, 3 Multiple Rounds
+  int flight = 0;       // 0 Total Field, 1 All Flights, n flight n - 1
+};
+
 struct State {
   State(std::filesystem::path folder, Platform services)
       : dataFolder(std::move(folder)), platform(services) {}
@@ -53,6 +61,7 @@ struct State {
   TotalIndex netOrder;
   std::vector<int> slotList;     // groupSlot values above 0, ascending
   std::vector<int> slotRecords;  // the record of the player in each slot
+  ResultsChoices results;
 
   RecordFile settingsFile;
   RecordFile courseFile;

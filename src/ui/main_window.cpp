@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "data/utilities.h"
+#include "results/results_window.h"
 #include "setup/course_window.h"
 #include "setup/settings_window.h"
 #include "setup/tournament_file_window.h"
@@ -377,6 +378,16 @@ void MainWindow::runCommand(MainCommand command) {
       tfil_->show();
       tfil_->activate();
       tfil_->raise();
+      return;
+    case Target::Results:
+      if (!tsrt_) {
+        tsrt_ = std::make_unique<ResultsWindow>(state_, resizer_);
+        connect(tsrt_.get(), &ResultsWindow::hideMain, this, &QWidget::hide);
+        connect(tsrt_->frame(), &WindowFrame::closed, this, [this] { show(); });
+      }
+      tsrt_->load();
+      tsrt_->show();
+      tsrt_->raise();
       return;
     case Target::Settings:
       dflt_ = std::make_unique<SettingsWindow>(state_, resizer_);  // loads the settings anew

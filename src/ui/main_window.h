@@ -18,6 +18,7 @@
 namespace teebrook {
 
 class CourseWindow;
+class ResultsWindow;
 class SettingsWindow;
 class TournamentFileWindow;
 
@@ -45,6 +46,7 @@ class MainWindow : public QMainWindow {
   TournamentFileWindow* tournamentFileWindow() const { return tfil_.get(); }
   SettingsWindow* settingsWindow() const { return dflt_.get(); }
   CourseWindow* courseWindow() const { return tcrs_.get(); }
+  ResultsWindow* resultsWindow() const { return tsrt_.get(); }
 
   ~MainWindow() override;
 
@@ -98,6 +100,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<TournamentFileWindow> tfil_;
   std::unique_ptr<SettingsWindow> dflt_;
   std::unique_ptr<CourseWindow> tcrs_;
+  std::unique_ptr<ResultsWindow> tsrt_;
 };
 
 }  // namespace teebrook

@@ -17,9 +17,13 @@ class FakeFeedback final : public Feedback {
   void message(const std::string& text, const std::string& title, Icon icon) override {
     messages.push_back({text, title, icon});
   }
-  Answer ask(const std::string& text, const std::string& title, Buttons, Icon icon) override {
+  Answer ask(const std::string& text, const std::string& title, Buttons buttons, Icon icon) override {
     questions.push_back({text, title, icon});
-    if (answers.empty()) return Answer::Yes;
+    if (answers.empty()) {
+      // Go ahead, in the words of the buttons shown.
+      if (buttons == Buttons::Ok || buttons == Buttons::OkCancel) return Answer::Ok;
+      return buttons == Buttons::RetryCancel ? Answer::Retry : Answer::Yes;
+    }
     const Answer a = answers.front();
     answers.pop_front();
     return a;
@@ -29,7 +33,7 @@ class FakeFeedback final : public Feedback {
   void tip(const std::string& text) override { tips.push_back(text); }
 
   std::vector<Message> messages, questions;
-  std::deque<Answer> answers;  // the answers to give, in order; Yes when empty
+  std::deque<Answer> answers;  // the answers to give, in order; then Ok, Retry or Yes
   int beeps = 0;
   std::vector<bool> busyCalls;
   std::vector<std::string> tips;
