@@ -92,7 +92,9 @@ constexpr const char* kUsageText =
     "          course add NAME|edit N|delete N|list [course flags],\n"
     "          tournament new NAME|open FILE [--course N], tournament list|delete NAME,\n"
     "          report FILE --competition C --sort S --grouping G --flight F [--highlight N]\n"
-    "                 [--add-to-totals] [--channel printer|display] [--out PATH]\n";
+    "                 [--add-to-totals] [--channel printer|display] [--out PATH],\n"
+    "          player add FILE|edit FILE N|delete FILE N [player flags], import players FILE CSV,\n"
+    "          flights FILE --auto N|--manual|--limits L1,...,L9\n";
 
 std::optional<Date> parseDate(const std::string& s) {
   int m = 0, d = 0, y = 0;

@@ -8,6 +8,7 @@ std::map<std::string, Command> allCommands() {
   addScoringCommands(commands);
   addSetupCommands(commands);
   addResultsCommands(commands);
+  addPlayerCommands(commands);
   return commands;
 }
 

@@ -14,5 +14,6 @@ void addDataCommands(std::map<std::string, Command>& commands);
 void addScoringCommands(std::map<std::string, Command>& commands);
 void addSetupCommands(std::map<std::string, Command>& commands);
 void addResultsCommands(std::map<std::string, Command>& commands);
+void addPlayerCommands(std::map<std::string, Command>& commands);
 
 }  // namespace teebrook::cli

@@ -7,7 +7,10 @@
 #include <vector>
 
 #include "data/utilities.h"
+#include "players/roster_form.h"
 #include "scoring/handicap.h"
+#include "scoring/net_scores.h"
+#include "scoring/score_entry.h"
 
 namespace teebrook {
 namespace {
@@ -245,35 +248,45 @@ std::optional<std::string> makeDemoLeague(State& s, const DemoOptions& o) {
     p.groupNumber = static_cast<Int>(g);
     p.groupPosition = static_cast<Int>(pos);
     p.groupSlot = static_cast<Int>((g - 1) * 4 + pos);
-  }
-
-  // Three flights of about equal size by handicap.
-  std::vector<int> handicaps;
-  for (const auto& p : players) handicaps.push_back(p.handicap);
-  std::sort(handicaps.begin(), handicaps.end());
-  fillSettings(s.settings);
-  const auto at = [&](double f) { return handicaps[static_cast<std::size_t>(f * (handicaps.size() - 1))]; };
-  s.settings.flightLimits = {static_cast<Int>(at(1.0 / 3)),
-                             static_cast<Int>(at(2.0 / 3)),
-                             static_cast<Int>(handicaps.back()),
-                             0,
-                             0,
-                             0,
-                             0,
-                             0,
-                             0};
-  for (auto& p : players) {
     p.flight = 1;
-    while (p.flight < 3 && p.handicap > s.settings.flightLimits[static_cast<std::size_t>(p.flight - 1)])
-      ++p.flight;
   }
-  writeSettings(s);
 
+  fillSettings(s.settings);
+  writeSettings(s);
   std::vector<std::uint8_t> bytes(players.size() * kPlayerLength);
   for (std::size_t i = 0; i < players.size(); ++i)
     encode(players[i], std::span(bytes).subspan(i * kPlayerLength, kPlayerLength));
   RecordFile file;
   if (!file.open(s.pathOf(kDemoTournament), kPlayerLength) || !file.writeRun(1, bytes)) return file.error();
+  file.close();
+
+  // Three flights by Auto Set, and this week's round for most of the league.
+  if (!openTournamentFile(s, kDemoTournament).ok) return s.tournamentFile.error();
+  bldidx(s);
+  autoSetFlights(s, 3);
+  players = readPlayers(s);
+  std::vector<bool> played(players.size());
+  for (std::size_t i = 0; i < players.size(); ++i) {
+    PlayerRecord& p = players[i];
+    if (dice.uniform() < 0.15) continue;  // not out this week
+    const auto& par = pars(s.course, p.sex);
+    const auto& si = strokeIndexes(s.course, p.sex);
+    std::array<Int, 18> holes{};
+    for (std::size_t h = 0; h < 18; ++h) {
+      // Strokes over par follow the handicap: more on the harder holes.
+      const double expected = p.handicap / 18.0 + (si[h] > 0 && si[h] <= p.handicap % 18 ? 0.5 : 0);
+      const double noise = dice.uniform() * 2.2 - 1.0;
+      holes[h] = static_cast<Int>(std::clamp<long>(std::lround(par[h] + expected + noise), 1, 12));
+    }
+    enterRound(p, holes, s.settings, s.course, today);
+    played[i] = true;
+  }
+  std::vector<std::uint8_t> scored(players.size() * kPlayerLength);
+  for (std::size_t i = 0; i < players.size(); ++i) {
+    if (played[i]) encode(players[i], std::span(scored).subspan(i * kPlayerLength, kPlayerLength));
+  }
+  if (!writeMarkedRecords(s.tournamentFile, scored, played)) return s.tournamentFile.error();
+  rebuildTotalOrders(s);
   return std::nullopt;
 }
 

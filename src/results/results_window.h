@@ -12,28 +12,10 @@
 #include "results/display_window.h"
 #include "results/results_selection.h"
 #include "ui/resizer.h"
+#include "ui/spin_button.h"
 #include "ui/window_frame.h"
 
 namespace teebrook {
-
-// A spin button: two arrows, forward and back.
-class SpinButton : public QWidget {
-  Q_OBJECT
- public:
-  explicit SpinButton(QWidget* parent);
-  QToolButton* forward() const { return up_; }
-  QToolButton* back() const { return down_; }
-
- signals:
-  void stepped(int direction);
-
- protected:
-  void resizeEvent(QResizeEvent* event) override;
-
- private:
-  QToolButton* up_;
-  QToolButton* down_;
-};
 
 // The report channel of the desktop program: the display window, and a print preview from which
 // the user prints or saves a PDF.

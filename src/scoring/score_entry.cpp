@@ -22,6 +22,21 @@ void clrscore(PlayerRecord& p) {
   p.netTotal = 0;
 }
 
+void enterRound(PlayerRecord& p, const std::array<Int, 18>& holes, const SettingsRecord& s,
+                const CourseRecord& c, const Date& today) {
+  int gross = 0, net = 0;
+  for (std::size_t h = 0; h < 18; ++h) {
+    p.holeScores[h] = holes[h];
+    p.netHoleScores[h] = ranker(c, p.sex, p.handicap, static_cast<int>(h), holes[h]);
+    gross += holes[h];
+    net += p.netHoleScores[h];
+  }
+  p.grossTotal = gross;
+  p.netTotal = net;
+  retro(p, s, c);
+  if (s.calcHandicaps.is("Y")) p.scoreDate = dateText(today);
+}
+
 void ScoreEntry::clrfrm() {
   holes.fill("");
   total.clear();

@@ -67,4 +67,9 @@ class ScoreEntry {
 // Zeroes the current round of a player record: hole scores, nets and both totals.
 void clrscore(PlayerRecord& p);
 
+// What Save stores for a round typed hole by hole: the nets of the holes, both totals with the
+// tie-break fractions, and the date when handicaps are calculated.
+void enterRound(PlayerRecord& p, const std::array<Int, 18>& holes, const SettingsRecord& s,
+                const CourseRecord& c, const Date& today);
+
 }  // namespace teebrook

@@ -7,7 +7,13 @@
 namespace teebrook {
 
 KeyFilter::KeyFilter(QLineEdit* box, int mode, std::function<void()> beep)
-    : QObject(box), box_(box), mode_(mode), beep_(std::move(beep)) {
+    : KeyFilter(
+          box, [mode](char32_t key, bool selection) { return keyflt(key, mode, selection); },
+          std::move(beep)) {}
+
+KeyFilter::KeyFilter(QLineEdit* box, std::function<KeyResult(char32_t, bool)> filter,
+                     std::function<void()> beep)
+    : QObject(box), box_(box), filter_(std::move(filter)), beep_(std::move(beep)) {
   box->installEventFilter(this);
 }
 
@@ -34,7 +40,7 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
       code = text.toUcs4().value(0);
     }
   }
-  const KeyResult r = keyflt(code, mode_, box_->hasSelectedText());
+  const KeyResult r = filter_(code, box_->hasSelectedText());
   if (r.beep && beep_) beep_();
   if (r.key == 0) return true;
   if (r.key == 8 || r.key == 9) return QObject::eventFilter(watched, event);

@@ -4,20 +4,23 @@
 #include <QObject>
 #include <functional>
 
+#include "data/utilities.h"
+
 namespace teebrook {
 
 class KeyFilter : public QObject {
   Q_OBJECT
  public:
   KeyFilter(QLineEdit* box, int mode, std::function<void()> beep);
-  int mode() const { return mode_; }
+  // A box with a filter of its own.
+  KeyFilter(QLineEdit* box, std::function<KeyResult(char32_t, bool)> filter, std::function<void()> beep);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   QLineEdit* box_;
-  int mode_;
+  std::function<KeyResult(char32_t, bool)> filter_;
   std::function<void()> beep_;
 };
 

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "data/utilities.h"
+#include "players/roster_window.h"
 #include "results/results_window.h"
 #include "setup/course_window.h"
 #include "setup/settings_window.h"
@@ -388,6 +389,18 @@ void MainWindow::runCommand(MainCommand command) {
       tsrt_->load();
       tsrt_->show();
       tsrt_->raise();
+      return;
+    case Target::Roster:
+      state_.platform.feedback.busy(true);
+      if (!adpl_) {
+        adpl_ = std::make_unique<RosterWindow>(state_, resizer_);
+        connect(adpl_->frame(), &WindowFrame::closed, this, [this] { show(); });
+        connect(adpl_.get(), &RosterWindow::playersDeleted, this, [this] { list_->clear(); });
+      }
+      adpl_->open(tag_);
+      hide();
+      adpl_->show();
+      state_.platform.feedback.busy(false);
       return;
     case Target::Settings:
       dflt_ = std::make_unique<SettingsWindow>(state_, resizer_);  // loads the settings anew

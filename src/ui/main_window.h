@@ -19,6 +19,7 @@ namespace teebrook {
 
 class CourseWindow;
 class ResultsWindow;
+class RosterWindow;
 class SettingsWindow;
 class TournamentFileWindow;
 
@@ -47,6 +48,7 @@ class MainWindow : public QMainWindow {
   SettingsWindow* settingsWindow() const { return dflt_.get(); }
   CourseWindow* courseWindow() const { return tcrs_.get(); }
   ResultsWindow* resultsWindow() const { return tsrt_.get(); }
+  RosterWindow* rosterWindow() const { return adpl_.get(); }
 
   ~MainWindow() override;
 
@@ -101,6 +103,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<SettingsWindow> dflt_;
   std::unique_ptr<CourseWindow> tcrs_;
   std::unique_ptr<ResultsWindow> tsrt_;
+  std::unique_ptr<RosterWindow> adpl_;
 };
 
 }  // namespace teebrook

@@ -29,7 +29,7 @@ TEST_F(CliReport, PrinterText) {
                          "standard", "--sort", "gross", "--grouping", "individual", "--flight", "total"});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out.rfind("  TEEBROOK\n STANDARD  TOTAL FIELD  06-13-2026\n", 0), 0u) << r.out;
-  EXPECT_NE(r.out.find("AVERAGE STROKES PER HOLE - PLAYERS: 4 "), std::string::npos);
+  EXPECT_NE(r.out.find("AVERAGE STROKES PER HOLE - PLAYERS:"), std::string::npos);
   // The same report into a file.
   ASSERT_EQ(runCli({"--data", d, "--date", "06-13-2026", "report", "LEAGUE.TNT", "--competition", "standard",
                     "--sort", "gross", "--grouping", "individual", "--flight", "total", "--out",
