@@ -6,6 +6,7 @@
 #include "ui/form_scaler.h"
 #include "ui/key_filter.h"
 #include "ui/spin_button.h"
+#include "ui/window_frame.h"
 
 namespace teebrook {
 namespace {
@@ -53,8 +54,7 @@ RosterWindow::RosterWindow(State& state, Resizer& resizer)
   box(select, 11, 0, 120, 300, 1200, 5);
   players_ = new QComboBox(select);
   players_->setObjectName(QStringLiteral("Combo3"));
-  QFont fixed(QStringLiteral("Fixedsys"), 9);
-  fixed.setStyleHint(QFont::TypeWriter);
+  const QFont fixed = listFont();
   players_->setFont(fixed);
   placeTwips(players_, 1440, 300, 5700, 315);
   onFocusOut(text1_[11], [this] {

@@ -97,6 +97,22 @@ void holeNumbers(Report& out, int gap, int bottom) {
   out.pagechk(bottom, kHeader1, kHeader2);
 }
 
+// The title block in bold, then the hole numbers; the gap stands where the front-nine total goes.
+void titleBlock(Report& out, const std::string& subtitle, int bottom, int gap) {
+  out.prnopen();
+  out.prnbold(true);
+  out.prnline("  " + reportHeading());
+  out.pagechk(bottom, kHeader1, kHeader2);
+  out.prnline(subtitle);
+  out.pagechk(bottom, kHeader1, kHeader2);
+  out.prnline(kHeader1);
+  out.pagechk(bottom, kHeader1, kHeader2);
+  out.prnline(kHeader2);
+  out.prnbold(false);
+  out.pagechk(bottom, kHeader1, kHeader2);
+  holeNumbers(out, gap, bottom);
+}
+
 void gridRow(Report& out, const Competition& c, const PlayerRecord& p, int placeColumn, int place,
              bool firstNameFirst) {
   const int row = out.nextRow();
@@ -237,18 +253,7 @@ void stdrpt(State& s, ReportChannel& channel, const ReportRequest& r) {
   Report out(s, channel, r.channel);
   const Competition c = prepare(s, r.competition, players);
   if (out.printer()) {
-    out.prnopen();
-    out.prnbold(true);
-    out.prnline("  " + reportHeading());
-    out.pagechk(58, kHeader1, kHeader2);
-    out.prnline(" " + upperCase(c.label + flights.label) + "  " + reportDate(s));
-    out.pagechk(58, kHeader1, kHeader2);
-    out.prnline(kHeader1);
-    out.pagechk(58, kHeader1, kHeader2);
-    out.prnline(kHeader2);
-    out.prnbold(false);
-    out.pagechk(58, kHeader1, kHeader2);
-    holeNumbers(out, 3, 58);
+    titleBlock(out, " " + upperCase(c.label + flights.label) + "  " + reportDate(s), 58, 3);
   } else {
     out.gridopen(std::string(netSort ? "Net" : "Gross") + " Sort - " + c.label + flights.label);
   }
@@ -304,18 +309,7 @@ void gnrpt(State& s, ReportChannel& channel, const ReportRequest& r) {
   Report out(s, channel, r.channel);
   const Competition c = prepare(s, r.competition, players);
   if (out.printer()) {
-    out.prnopen();
-    out.prnbold(true);
-    out.prnline("  " + reportHeading());
-    out.pagechk(53, kHeader1, kHeader2);
-    out.prnline("  " + upperCase(c.label + flights.label) + "     " + reportDate(s));
-    out.pagechk(53, kHeader1, kHeader2);
-    out.prnline(kHeader1);
-    out.pagechk(53, kHeader1, kHeader2);
-    out.prnline(kHeader2);
-    out.prnbold(false);
-    out.pagechk(53, kHeader1, kHeader2);
-    holeNumbers(out, 4, 53);
+    titleBlock(out, "  " + upperCase(c.label + flights.label) + "     " + reportDate(s), 53, 4);
   } else {
     out.gridopen("Gross/Net Sort - " + c.label + flights.label);
   }

@@ -111,7 +111,13 @@ HiddenScore hiddenScore(const PlayerRecord& p, const SettingsRecord& s, const st
   return r;
 }
 
-TotalIndex callwy(State& s, std::vector<PlayerRecord>& players) {
+namespace {
+
+// Scores the candidates (record numbers, in the order they enter the ranking), writes their records
+// and returns them ranked by net; equal nets keep their order of entry. No players: a beep.
+template <class Score>
+TotalIndex scoreAll(State& s, std::vector<PlayerRecord>& players, const std::vector<int>& candidates,
+                    Score score) {
   TotalIndex order;
   if (players.empty()) {
     s.platform.feedback.beep();
@@ -119,42 +125,44 @@ TotalIndex callwy(State& s, std::vector<PlayerRecord>& players) {
   }
   if (s.currentCourse > 0) readCourse(s, s.currentCourse);
   std::vector<bool> changed(players.size());
-  for (std::size_t i = 0; i < players.size(); ++i) {
-    PlayerRecord& p = players[i];
-    if (!(p.grossTotal > 0)) continue;
-    const CallawayScore c = callawayScore(p.holeScores, pars(s.course, p.sex));
-    p.callawayReduction = c.reduction;
-    p.callawayHandicap = c.handicap;
-    p.callawayNet = c.net;
-    changed[i] = true;
-    order.push_back({static_cast<int>(i) + 1, c.net});
+  for (int record : candidates) {
+    PlayerRecord& p = players[static_cast<std::size_t>(record - 1)];
+    order.push_back({record, score(p)});
+    changed[static_cast<std::size_t>(record - 1)] = true;
   }
   writeChanged(s, players, changed);
   sortTotals(order);
   return order;
 }
 
-TotalIndex hidhole(State& s, std::vector<PlayerRecord>& players) {
-  TotalIndex order;
-  if (players.empty()) {
-    s.platform.feedback.beep();
-    return order;
+}  // namespace
+
+TotalIndex callwy(State& s, std::vector<PlayerRecord>& players) {
+  std::vector<int> candidates;
+  for (std::size_t i = 0; i < players.size(); ++i) {
+    if (players[i].grossTotal > 0) candidates.push_back(static_cast<int>(i) + 1);
   }
-  if (s.currentCourse > 0) readCourse(s, s.currentCourse);
-  std::vector<bool> changed(players.size());
+  return scoreAll(s, players, candidates, [&](PlayerRecord& p) {
+    const CallawayScore c = callawayScore(p.holeScores, pars(s.course, p.sex));
+    p.callawayReduction = c.reduction;
+    p.callawayHandicap = c.handicap;
+    p.callawayNet = c.net;
+    return c.net;
+  });
+}
+
+TotalIndex hidhole(State& s, std::vector<PlayerRecord>& players) {
+  std::vector<int> candidates;
   for (const auto& e : s.grossOrder) {
     if (!(e.key > 0) || e.record < 1 || e.record > static_cast<int>(players.size())) continue;
-    PlayerRecord& p = players[static_cast<std::size_t>(e.record - 1)];
-    if (!p.inCompetition.is("Y")) continue;
+    if (players[static_cast<std::size_t>(e.record - 1)].inCompetition.is("Y")) candidates.push_back(e.record);
+  }
+  return scoreAll(s, players, candidates, [&](PlayerRecord& p) {
     const HiddenScore h = hiddenScore(p, s.settings, pars(s.course, p.sex));
     p.hiddenHandicap = h.handicap;
     p.hiddenNet = h.net;
-    changed[static_cast<std::size_t>(e.record - 1)] = true;
-    order.push_back({e.record, h.net});
-  }
-  writeChanged(s, players, changed);
-  sortTotals(order);
-  return order;
+    return h.net;
+  });
 }
 
 }  // namespace teebrook

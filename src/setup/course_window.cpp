@@ -7,6 +7,7 @@
 #include "data/utilities.h"
 #include "ui/form_scaler.h"
 #include "ui/key_filter.h"
+#include "ui/window_frame.h"
 
 namespace teebrook {
 namespace {
@@ -56,8 +57,7 @@ CourseWindow::CourseWindow(State& state, Resizer& resizer)
   placeTwips(edit, 3150, 2440, 3000, 800);
   combo_ = new QComboBox(edit);
   combo_->setObjectName(QStringLiteral("Combo1"));
-  QFont fixed(QStringLiteral("Fixedsys"), 9);
-  fixed.setStyleHint(QFont::TypeWriter);
+  const QFont fixed = listFont();
   combo_->setFont(fixed);
   placeTwips(combo_, 120, 330, 2760, 315);
   connect(combo_, &QComboBox::activated, this, [this](int index) {

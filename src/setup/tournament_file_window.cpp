@@ -6,6 +6,7 @@
 #include "data/utilities.h"
 #include "ui/form_scaler.h"
 #include "ui/key_filter.h"
+#include "ui/window_frame.h"
 
 namespace teebrook {
 namespace {
@@ -22,8 +23,7 @@ TournamentFileWindow::TournamentFileWindow(State& state, Resizer& resizer)
       chosen_(new QLabel(this)) {
   setObjectName(QStringLiteral("tfil"));
   setWindowTitle(QStringLiteral("Select Tournament File"));
-  QFont fixed(QStringLiteral("Fixedsys"), 9);
-  fixed.setStyleHint(QFont::TypeWriter);
+  const QFont fixed = listFont();
   files_->setObjectName(QStringLiteral("File1"));
   files_->setFont(fixed);
   placeTwips(files_, 60, 60, 2400, 2400);

@@ -17,6 +17,7 @@
 #include "setup/tournament_file_window.h"
 #include "ui/form_scaler.h"
 #include "ui/key_filter.h"
+#include "ui/window_frame.h"
 
 namespace teebrook {
 namespace {
@@ -171,9 +172,7 @@ void MainWindow::buildControls() {
 
   list_ = new QListWidget(area_);
   list_->setObjectName(QStringLiteral("List1"));
-  QFont fixed(QStringLiteral("Fixedsys"), 9);
-  fixed.setStyleHint(QFont::TypeWriter);
-  fixed.setFixedPitch(true);
+  const QFont fixed = listFont();
   list_->setFont(fixed);
   list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   list_->setTextElideMode(Qt::ElideNone);  // the record number sits past the visible width

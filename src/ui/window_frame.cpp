@@ -84,6 +84,13 @@ bool WindowFrame::eventFilter(QObject* watched, QEvent* event) {
   return QObject::eventFilter(watched, event);
 }
 
+QFont listFont() {
+  QFont fixed(QStringLiteral("Fixedsys"), 9);
+  fixed.setStyleHint(QFont::TypeWriter);
+  fixed.setFixedPitch(true);
+  return fixed;
+}
+
 namespace {
 class SelectAll : public QObject {
  public:

@@ -44,6 +44,9 @@ class WindowFrame : public QObject {
   bool ready_ = false;
 };
 
+// The fixed-pitch font of the player and course lists ("Fixedsys" 9, or the nearest fixed face).
+QFont listFont();
+
 // A line edit that selects its whole text when it gets the focus.
 void selectAllOnFocus(QWidget* box);
 // Runs f each time the widget loses the focus.

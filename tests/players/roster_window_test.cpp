@@ -8,21 +8,13 @@
 
 #include "players/roster_window.h"
 #include "support/fixtures.h"
+#include "support/qt_helpers.h"
 #include "ui/main_window.h"
 
 using namespace teebrook;
 
-namespace {
-template <class T>
-T* child(QWidget* w, const char* name) {
-  return w->findChild<T*>(QString::fromUtf8(name));
-}
-void typeInto(QLineEdit* box, const QString& text) {
-  box->setFocus();
-  box->selectAll();
-  QTest::keyClicks(box, text);
-}
-}  // namespace
+using test::child;
+using test::typeInto;
 
 class RosterWindowTest : public QObject {
   Q_OBJECT

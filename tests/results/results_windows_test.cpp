@@ -8,15 +8,14 @@
 #include "results/display_window.h"
 #include "results/report_fixture.h"
 #include "results/results_window.h"
+#include "support/qt_helpers.h"
 #include "ui/main_window.h"
 
 using namespace teebrook;
 
+using test::child;
+
 namespace {
-template <class T>
-T* child(QWidget* w, const char* name) {
-  return w->findChild<T*>(QString::fromUtf8(name));
-}
 void step(QWidget* w, const char* spin, bool forward) {
   auto* s = child<SpinButton>(w, spin);
   QVERIFY(s);

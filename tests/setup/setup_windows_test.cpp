@@ -12,27 +12,13 @@
 #include "setup/settings_window.h"
 #include "setup/tournament_file_window.h"
 #include "support/fixtures.h"
+#include "support/qt_helpers.h"
 #include "ui/main_window.h"
 
 using namespace teebrook;
 
-namespace {
-template <class T>
-T* child(QWidget* w, const char* name) {
-  return w->findChild<T*>(QString::fromUtf8(name));
-}
-
-void typeInto(QLineEdit* box, const QString& text) {
-  box->setFocus();
-  box->selectAll();
-  QTest::keyClicks(box, text);
-}
-
-void activate(QWidget* w) {
-  w->activateWindow();
-  QVERIFY(QTest::qWaitForWindowActive(w));
-}
-}  // namespace
+using test::child;
+using test::typeInto;
 
 class SetupWindowsTest : public QObject {
   Q_OBJECT
@@ -56,7 +42,7 @@ class SetupWindowsTest : public QObject {
     QCOMPARE(child<QLineEdit>(dflt, "Text1(3)")->text(), QStringLiteral("7.5"));
     QVERIFY(!child<QCheckBox>(dflt, "Check1")->isVisibleTo(dflt));
     QVERIFY(!child<QRadioButton>(dflt, "Option1")->isEnabled());
-    activate(dflt);
+    QVERIFY(test::activate(dflt));
     typeInto(child<QLineEdit>(dflt, "Text1(2)"), QStringLiteral("730"));
     child<QLineEdit>(dflt, "Text1(3)")->setFocus();
     QCOMPARE(child<QLineEdit>(dflt, "Text1(2)")->text(), QStringLiteral("07:30 AM"));
@@ -82,7 +68,7 @@ class SetupWindowsTest : public QObject {
     QCOMPARE(tcrs->windowTitle(), QStringLiteral("Ratings, Pars & Handicap Holes"));
     QCOMPARE(tcrs->tag, std::string("B"));
     QVERIFY(!child<QLineEdit>(tcrs, "Text3(0)")->isVisibleTo(tcrs));
-    activate(tcrs);
+    QVERIFY(test::activate(tcrs));
     typeInto(child<QLineEdit>(tcrs, "Text4"), QStringLiteral("oak hills"));
     QCOMPARE(child<QLineEdit>(tcrs, "Text4")->text(), QStringLiteral("OAK HILLS"));
     auto* par1 = child<QLineEdit>(tcrs, "Text1(0)");
@@ -108,7 +94,7 @@ class SetupWindowsTest : public QObject {
     QVERIFY(tfil && tfil->isVisible());
     QCOMPARE(tfil->windowTitle(), QStringLiteral("Select Tournament File"));
     QCOMPARE(child<QComboBox>(tfil, "Combo1")->currentText().left(9), QStringLiteral("OAK HILLS"));
-    activate(tfil);
+    QVERIFY(test::activate(tfil));
     typeInto(child<QLineEdit>(tfil, "Text1"), QStringLiteral("league"));
     child<QPushButton>(tfil, "Cmd3")->click();
     QVERIFY(!tfil->isVisible());
@@ -124,7 +110,7 @@ class SetupWindowsTest : public QObject {
     Resizer resizer;
     SettingsWindow dflt(run.state, resizer);
     dflt.show();
-    activate(&dflt);
+    QVERIFY(test::activate(&dflt));
     typeInto(child<QLineEdit>(&dflt, "Text1(0)"), QStringLiteral("90"));
     QTest::keyClick(&dflt, Qt::Key_Escape);
     QVERIFY(!dflt.isVisible());
@@ -132,7 +118,7 @@ class SetupWindowsTest : public QObject {
 
     SettingsWindow again(run.state, resizer);
     again.show();
-    activate(&again);
+    QVERIFY(test::activate(&again));
     typeInto(child<QLineEdit>(&again, "Text1(0)"), QStringLiteral("90"));
     child<QPushButton>(&again, "cmd1")->click();
     QCOMPARE(run.fakes.feedback.questions.back().text,
@@ -149,7 +135,7 @@ class SetupWindowsTest : public QObject {
     CourseWindow tcrs(run.state, resizer);
     tcrs.activate();
     tcrs.show();
-    activate(&tcrs);
+    QVERIFY(test::activate(&tcrs));
     auto* combo = child<QComboBox>(&tcrs, "Combo1");
     QCOMPARE(combo->count(), 1);
     emit combo->activated(0);
