@@ -85,8 +85,7 @@ RosterWindow::RosterWindow(State& state, Resizer& resizer)
   auto* nameFrame = new QGroupBox(namePage);
   nameFrame->setObjectName(QStringLiteral("Frame3D1"));
   placeTwips(nameFrame, 60, 60, 7050, 2760);
-  label(nameFrame, "&Last Name", 120, 230, 1500);
-  box(nameFrame, 1, 0, 1700, 200, 2400, 15);
+  label(nameFrame, "&Last Name", 120, 230, 1500)->setBuddy(box(nameFrame, 1, 0, 1700, 200, 2400, 15));
   label(nameFrame, "First Name", 120, 650, 1500);
   box(nameFrame, 2, 0, 1700, 620, 2000, 12);
   label(nameFrame, "HC Index", 120, 1070, 1500);
@@ -126,8 +125,7 @@ RosterWindow::RosterWindow(State& state, Resizer& resizer)
   auto* addressFrame = new QGroupBox(QStringLiteral("Optional Entry"), addressPage);
   addressFrame->setObjectName(QStringLiteral("Frame3D2"));
   placeTwips(addressFrame, 60, 60, 7050, 2760);
-  label(addressFrame, "&Street", 120, 330, 1700);
-  box(addressFrame, 6, 0, 1900, 300, 4000, 31);
+  label(addressFrame, "&Street", 120, 330, 1700)->setBuddy(box(addressFrame, 6, 0, 1900, 300, 4000, 31));
   label(addressFrame, "City/State/Prov", 120, 780, 1700);
   box(addressFrame, 7, 0, 1900, 750, 4000, 31);
   label(addressFrame, "Zip-Code/Phone", 120, 1230, 1700);

@@ -47,8 +47,8 @@ SettingsWindow::SettingsWindow(State& state, Resizer& resizer)
   text1_[1] = box(general, QStringLiteral("Text1(1)"), 1, 4000, 150, 600);
   label(general, QStringLiteral("Tournament Start Time"), 120, 600, 2400);
   text1_[2] = box(general, QStringLiteral("Text1(2)"), 2, 2550, 570, 1200);
-  label(general, QStringLiteral("Increment"), 3900, 600, 900);
-  text1_[3] = box(general, QStringLiteral("Text1(3)"), 2, 4800, 570, 600);
+  label(general, QStringLiteral("Increment"), 3850, 600, 1150);
+  text1_[3] = box(general, QStringLiteral("Text1(3)"), 2, 5050, 570, 600);
   const auto check = [&](const char* name, const char* caption, long t) {
     auto* c = new QCheckBox(QString::fromUtf8(caption), general);
     c->setObjectName(QString::fromUtf8(name));
