@@ -22,19 +22,27 @@ void clrscore(PlayerRecord& p) {
   p.netTotal = 0;
 }
 
-void enterRound(PlayerRecord& p, const std::array<Int, 18>& holes, const SettingsRecord& s,
-                const CourseRecord& c, const Date& today) {
-  int gross = 0, net = 0;
-  for (std::size_t h = 0; h < 18; ++h) {
-    p.holeScores[h] = holes[h];
-    p.netHoleScores[h] = ranker(c, p.sex, p.handicap, static_cast<int>(h), holes[h]);
-    gross += holes[h];
-    net += p.netHoleScores[h];
-  }
-  p.grossTotal = gross;
-  p.netTotal = net;
+void storeRound(PlayerRecord& p, const std::array<Int, 18>& holes, const std::array<Int, 18>& nets,
+                double grossTotal, double netTotal, const SettingsRecord& s, const CourseRecord& c,
+                const Date& today) {
+  p.netTotal = netTotal;
+  p.grossTotal = grossTotal;
+  p.holeScores = holes;
+  p.netHoleScores = nets;
   retro(p, s, c);
   if (s.calcHandicaps.is("Y")) p.scoreDate = dateText(today);
+}
+
+void enterRound(PlayerRecord& p, const std::array<Int, 18>& holes, const SettingsRecord& s,
+                const CourseRecord& c, const Date& today) {
+  std::array<Int, 18> nets{};
+  int gross = 0, net = 0;
+  for (std::size_t h = 0; h < 18; ++h) {
+    nets[h] = ranker(c, p.sex, p.handicap, static_cast<int>(h), holes[h]);
+    gross += holes[h];
+    net += nets[h];
+  }
+  storeRound(p, holes, nets, gross, net, s, c, today);
 }
 
 void ScoreEntry::clrfrm() {
@@ -181,12 +189,8 @@ ScoreEntry::Action ScoreEntry::save() {
     }
   }
   s_.platform.feedback.busy(true);
-  p.netTotal = val(netTotal);
-  p.grossTotal = val(total);
-  p.holeScores = scores;
-  p.netHoleScores = holeNets;
-  retro(p, s_.settings, s_.course);
-  if (s_.settings.calcHandicaps.is("Y")) p.scoreDate = dateText(s_.platform.clock.today());
+  storeRound(p, scores, holeNets, val(total), val(netTotal), s_.settings, s_.course,
+             s_.platform.clock.today());
   if (!writePlayer(s_, entryRec)) {
     s_.platform.feedback.busy(false);
     s_.platform.feedback.message("The score could not be saved: " + s_.tournamentFile.error(), "Attention",

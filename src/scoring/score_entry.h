@@ -67,8 +67,12 @@ class ScoreEntry {
 // Zeroes the current round of a player record: hole scores, nets and both totals.
 void clrscore(PlayerRecord& p);
 
-// What Save stores for a round typed hole by hole: the nets of the holes, both totals with the
-// tie-break fractions, and the date when handicaps are calculated.
+// What Save stores: the hole scores and nets, both totals with the tie-break fractions, and the
+// date when handicaps are calculated.
+void storeRound(PlayerRecord& p, const std::array<Int, 18>& holes, const std::array<Int, 18>& nets,
+                double grossTotal, double netTotal, const SettingsRecord& s, const CourseRecord& c,
+                const Date& today);
+// A round typed hole by hole and saved: the nets as typing works them out, the totals their sums.
 void enterRound(PlayerRecord& p, const std::array<Int, 18>& holes, const SettingsRecord& s,
                 const CourseRecord& c, const Date& today);
 
