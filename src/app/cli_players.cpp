@@ -1,5 +1,6 @@
 // player add|edit|delete, import players and flights, as the roster window does them.
 #include <algorithm>
+#include <charconv>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -26,9 +27,11 @@ std::optional<std::string> checkField(const std::string& field, const std::strin
   if (field == "sex" && v != "man" && v != "lady") return "sex takes man or lady";
   if (field == "competing" && v != "yes" && v != "no") return "competing takes yes or no";
   if (field == "index" || field == "handicap" || field == "flight") {
-    char* end = nullptr;
-    const double x = std::strtod(v.c_str(), &end);
-    if (v.empty() || *end != '\0' || !(x > -100 && x < 1000)) return field + " takes a number";
+    double x = 0;
+    const auto r = std::from_chars(v.data(), v.data() + v.size(), x);
+    if (v.empty() || r.ec != std::errc() || r.ptr != v.data() + v.size() || !(x > -100 && x < 1000)) {
+      return field + " takes a number";
+    }
     if (field == "flight" && (x < 0 || x > 299 || x != static_cast<int>(x)))
       return "flight takes a whole number from 0 to 299";
   }

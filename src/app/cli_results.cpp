@@ -1,5 +1,6 @@
 // report: runs the report that the results window's "&Continue" would run for the given choices.
 #include <QGuiApplication>
+#include <clocale>
 #include <cstdlib>
 #include <fstream>
 #include <memory>
@@ -64,6 +65,7 @@ void writePdfFile(const std::string& path, const PrinterDocument& doc) {
     static char name[] = "teebrook-cli";
     static char* argv[] = {name, nullptr};
     app = std::make_unique<QGuiApplication>(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
   }
   std::string error;
   if (!writePdf(path, doc, error)) throw Refusal(error);

@@ -2,6 +2,7 @@
 #include <QDir>
 #include <QMessageBox>
 #include <QScreen>
+#include <clocale>
 #include <cstdio>
 
 #include "data/demo_league.h"
@@ -17,6 +18,8 @@ using namespace teebrook;
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  // Numbers in the data files and reports are written with a decimal point whatever the desktop's locale.
+  std::setlocale(LC_NUMERIC, "C");
   std::filesystem::path folder = defaultDataFolder();
   bool demo = false;
   const QStringList args = QApplication::arguments();

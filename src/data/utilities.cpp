@@ -134,8 +134,8 @@ std::string numtext(long long value) {
 std::string numtext(double value) {
   if (value == std::floor(value) && std::abs(value) < 1e15) return numtext(static_cast<long long>(value));
   char buf[64];
-  std::snprintf(buf, sizeof buf, "%.15g", value);
-  std::string s = buf;
+  const auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15);
+  std::string s(buf, r.ptr);
   // Plain numbers print without a zero before the point: .5, -.25.
   if (s.rfind("0.", 0) == 0) s.erase(0, 1);
   if (s.rfind("-0.", 0) == 0) s.erase(1, 1);

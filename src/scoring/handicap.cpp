@@ -1,6 +1,7 @@
 #include "scoring/handicap.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -54,8 +55,9 @@ Int percentAllowance(int handicap, int percent) {
   if (percent == 100) return static_cast<Int>(handicap);
   // Formed as text and read back, so 90 % of 15 is 13.51 and rounds to 14.
   char text[64];
-  std::snprintf(text, sizeof text, "%.15g", percent / 100.0 * handicap + 0.01);
-  return toInteger(val(text));
+  const auto r = std::to_chars(text, text + sizeof text, percent / 100.0 * handicap + 0.01,
+                               std::chars_format::general, 15);
+  return toInteger(val(std::string_view(text, static_cast<std::size_t>(r.ptr - text))));
 }
 
 Single differential(int adjustedScore, double rating, int slope) {

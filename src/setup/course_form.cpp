@@ -1,6 +1,7 @@
 #include "setup/course_form.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -25,9 +26,10 @@ bool entryLess(const std::string& a, const std::string& b) {
 }  // namespace
 
 std::string ratingText(double rating) {
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "%.1f", std::round(rating * 10) / 10);
-  std::string s = buf;
+  char buf[64];
+  const auto r =
+      std::to_chars(buf, buf + sizeof buf, std::round(rating * 10) / 10, std::chars_format::fixed, 1);
+  std::string s(buf, r.ptr);
   if (s.rfind("0.", 0) == 0) s.erase(0, 1);
   if (s.size() >= 2 && s.compare(s.size() - 2, 2, ".0") == 0) s.pop_back();  // 72.0 prints as "72."
   return s;

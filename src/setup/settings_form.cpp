@@ -1,6 +1,7 @@
 #include "setup/settings_form.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -10,9 +11,9 @@ namespace teebrook {
 namespace {
 
 std::string number(double v) {
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "%.7g", v);
-  return buf;
+  char buf[64];
+  const auto r = std::to_chars(buf, buf + sizeof buf, static_cast<float>(v));
+  return std::string(buf, r.ptr);
 }
 
 std::string nonZero(long v) {
