@@ -148,8 +148,8 @@ int importPlayers(Context& c) {
   std::vector<std::string> header;
   if (!readCsvRecord(in, header, line)) throw Refusal(c.args[2] + " is empty");
   for (auto& h : header) {
-    h.erase(0, h.find_first_not_of(' '));
-    h.erase(h.find_last_not_of(" \r") + 1);
+    if (!h.empty() && h.back() == '\r') h.pop_back();
+    h = trim(h);
     if (std::find(kPlayerFields.begin(), kPlayerFields.end(), h) == kPlayerFields.end()) {
       throw Refusal("line 1: unknown column " + h);
     }

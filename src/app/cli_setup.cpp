@@ -100,8 +100,7 @@ int course(Context& c) {
   }
   if (o.positional().size() != 1) throw UsageError("course " + verb + " takes one name or number");
   if (verb == "add") {
-    form.newName = o.positional()[0];
-    for (char& ch : form.newName) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+    form.newName = upperCase(o.positional()[0]);
     if (form.newName.find_first_not_of(' ') == std::string::npos) throw UsageError("course add needs a name");
     form.nameLeft();
     typeCourse(form, o);

@@ -301,9 +301,7 @@ void srtidx(State& s, int mode) {
 
 std::vector<std::string> fillist(State& s, std::string_view prefix, int mode) {
   std::vector<std::string> entries;
-  std::string want = utf8ToAnsi(prefix);
-  want.erase(0, want.find_first_not_of(' '));
-  want.erase(want.find_last_not_of(' ') + 1);
+  std::string want = trim(utf8ToAnsi(prefix));
   if (want.size() > 5) want.resize(5);
   const std::vector<PlayerRecord> players = readPlayers(s);
   s.playerCount = static_cast<int>(players.size());

@@ -1,5 +1,6 @@
 #include "data/utilities.h"
 
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -49,6 +50,17 @@ double val(std::string_view text) {
   double v = 0;
   std::from_chars(number.data(), number.data() + number.size(), v);
   return v;
+}
+
+std::string trim(std::string_view text) {
+  const auto b = text.find_first_not_of(' ');
+  if (b == std::string_view::npos) return {};
+  return std::string(text.substr(b, text.find_last_not_of(' ') - b + 1));
+}
+
+std::string upperCase(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return text;
 }
 
 std::string numonly(std::string_view text) {

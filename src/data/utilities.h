@@ -17,6 +17,11 @@ std::int16_t toInteger(double v);
 // The leading numeric part of a typed text (blanks, sign, digits, one point); 0 when there is none.
 double val(std::string_view text);
 
+// Without blanks at either end.
+std::string trim(std::string_view text);
+// Letters in capitals (the name boxes and file names take capitals).
+std::string upperCase(std::string text);
+
 // The digits of the text in their order.
 std::string numonly(std::string_view text);
 

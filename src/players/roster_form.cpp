@@ -10,22 +10,10 @@
 namespace teebrook {
 namespace {
 
-std::string trim(std::string s) {
-  s.erase(0, s.find_first_not_of(' '));
-  s.erase(s.find_last_not_of(' ') + 1);
-  return s;
-}
-
 std::string shortest(float v) {
   char buf[32];
   const auto r = std::to_chars(buf, buf + sizeof buf, v);
   return std::string(buf, r.ptr);
-}
-
-std::string upper(std::string s) {
-  // The name, address and search boxes take capitals.
-  for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return s;
 }
 
 NameKey keyOf(const PlayerRecord& p) {
@@ -128,7 +116,7 @@ void RosterForm::open(const std::string& mainTag) {
 
 void RosterForm::findPlayers() {
   if (trim(search).empty()) return;
-  players = fillist(s_, upper(search), 0);
+  players = fillist(s_, upperCase(search), 0);
 }
 
 bool RosterForm::selectPlayer(int record) {
@@ -186,13 +174,13 @@ void RosterForm::sexChanged(int sex) {
 }
 
 void RosterForm::copyInto(PlayerRecord& p) const {
-  p.lastName = upper(trim(boxes.lastName));
-  p.firstName = upper(trim(boxes.firstName));
-  p.street = upper(trim(boxes.street));
-  p.cityStateProv = upper(trim(boxes.city));
-  p.zipCode = upper(trim(boxes.zip));
-  p.phone = upper(trim(boxes.phone));
-  p.homeCourse = upper(trim(boxes.homeCourse));
+  p.lastName = upperCase(trim(boxes.lastName));
+  p.firstName = upperCase(trim(boxes.firstName));
+  p.street = upperCase(trim(boxes.street));
+  p.cityStateProv = upperCase(trim(boxes.city));
+  p.zipCode = upperCase(trim(boxes.zip));
+  p.phone = upperCase(trim(boxes.phone));
+  p.homeCourse = upperCase(trim(boxes.homeCourse));
   p.handicapIndex = static_cast<Single>(val(trim(boxes.index)));
   p.handicap = toInteger(val(trim(boxes.handicap)));
   const int flight = toInteger(val(trim(boxes.flight)));

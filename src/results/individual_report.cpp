@@ -49,9 +49,7 @@ struct Flights {
 
 Flights flightsOf(const std::string& text, const std::vector<PlayerRecord>& players) {
   Flights f;
-  std::string t = text;
-  t.erase(0, t.find_first_not_of(' '));
-  t.erase(t.find_last_not_of(' ') + 1);
+  const std::string t = trim(text);
   if (t == "Total Field") {
     f.label = " Total Field";
   } else if (t == "All Flights") {

@@ -154,11 +154,6 @@ std::string reportDate(State& s) {
   return longDateText(s.platform.clock.today());
 }
 
-std::string upperCase(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return s;
-}
-
 std::string reportHeading() {
   return upperCase(ttltxt(""));
 }

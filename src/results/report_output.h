@@ -141,6 +141,5 @@ class Report {
 std::string reportDate(State& s);
 // The report heading in capitals.
 std::string reportHeading();
-std::string upperCase(std::string s);
 
 }  // namespace teebrook

@@ -16,13 +16,6 @@ std::string positive(double v, bool decimal = false) {
   return std::to_string(static_cast<long long>(v));
 }
 
-// Case-insensitive order of list entries, as a sorted list shows them.
-bool entryLess(const std::string& a, const std::string& b) {
-  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) < std::tolower(static_cast<unsigned char>(y));
-  });
-}
-
 }  // namespace
 
 std::string ratingText(double rating) {
@@ -35,14 +28,24 @@ std::string ratingText(double rating) {
   return s;
 }
 
-void CourseForm::refillList() {
-  s_.courseCount = s_.courseFile.count();
-  settings.clear();
-  const std::vector<CourseRecord> courses = readAllRecords<CourseRecord>(s_.courseFile);
+std::vector<std::string> courseListEntries(State& s) {
+  s.courseCount = s.courseFile.count();
+  std::vector<std::string> entries;
+  const std::vector<CourseRecord> courses = readAllRecords<CourseRecord>(s.courseFile);
   for (std::size_t i = 0; i < courses.size(); ++i) {
-    settings.push_back(courseEntry(courses[i].courseName.str(), static_cast<int>(i) + 1));
+    entries.push_back(courseEntry(courses[i].courseName.str(), static_cast<int>(i) + 1));
   }
-  std::stable_sort(settings.begin(), settings.end(), entryLess);
+  // A sorted list orders its entries without regard to case.
+  std::stable_sort(entries.begin(), entries.end(), [](const std::string& a, const std::string& b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+      return std::tolower(static_cast<unsigned char>(x)) < std::tolower(static_cast<unsigned char>(y));
+    });
+  });
+  return entries;
+}
+
+void CourseForm::refillList() {
+  settings = courseListEntries(s_);
   selected = 0;
 }
 
@@ -165,10 +168,7 @@ void CourseForm::nameLeft() {
 
 void CourseForm::copyIntoCourse() {
   CourseRecord& c = s_.course;
-  std::string name = newName;
-  name.erase(0, name.find_first_not_of(' '));
-  name.erase(name.find_last_not_of(' ') + 1);
-  if (!name.empty()) c.courseName = name;
+  if (const std::string name = trim(newName); !name.empty()) c.courseName = name;
   c.menPars = menPars;
   c.menHandicapHoles = menHandicapHoles;
   c.ladiesPars = ladiesPars;
@@ -191,9 +191,7 @@ void CourseForm::copyIntoCourse() {
 bool CourseForm::save() {
   saveUsed = true;
   Feedback& fb = s_.platform.feedback;
-  std::string name = newName;
-  name.erase(0, name.find_first_not_of(' '));
-  if (!name.empty()) {
+  if (!trim(newName).empty()) {
     const int record = s_.courseFile.count() + 1;
     s_.courseCount = record;
     if (record > s_.settings.maxCourses) {

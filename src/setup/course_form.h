@@ -74,6 +74,9 @@ class CourseForm {
   State& s_;
 };
 
+// The course settings as list entries, in the order of a sorted list.
+std::vector<std::string> courseListEntries(State& s);
+
 // "##.#": one decimal, no leading zero, and no digit after the point for a whole number ("72.").
 std::string ratingText(double rating);
 

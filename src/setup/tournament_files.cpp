@@ -14,33 +14,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string upper(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return s;
-}
-
-std::string trim(std::string s) {
-  s.erase(0, s.find_first_not_of(' '));
-  s.erase(s.find_last_not_of(' ') + 1);
-  return s;
-}
-
 bool endsWithTnt(const std::string& name) {
-  return name.size() >= 3 && upper(name.substr(name.size() - 3)) == "TNT";
-}
-
-std::vector<std::string> courseEntries(State& s) {
-  s.courseCount = s.courseFile.count();
-  std::vector<std::string> out;
-  const auto courses = readAllRecords<CourseRecord>(s.courseFile);
-  for (std::size_t i = 0; i < courses.size(); ++i)
-    out.push_back(courseEntry(courses[i].courseName.str(), static_cast<int>(i) + 1));
-  std::stable_sort(out.begin(), out.end(), [](const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-      return std::tolower(static_cast<unsigned char>(x)) < std::tolower(static_cast<unsigned char>(y));
-    });
-  });
-  return out;
+  return name.size() >= 3 && upperCase(name.substr(name.size() - 3)) == "TNT";
 }
 
 }  // namespace
@@ -50,11 +25,11 @@ std::vector<std::string> listTournamentFiles(const State& s) {
   std::error_code ec;
   for (const auto& e : fs::directory_iterator(s.dataFolder, ec)) {
     const std::string name = e.path().filename().string();
-    if (e.is_regular_file(ec) && name.size() > 4 && upper(name.substr(name.size() - 4)) == ".TNT")
+    if (e.is_regular_file(ec) && name.size() > 4 && upperCase(name.substr(name.size() - 4)) == ".TNT")
       out.push_back(name);
   }
   std::sort(out.begin(), out.end(),
-            [](const std::string& a, const std::string& b) { return upper(a) < upper(b); });
+            [](const std::string& a, const std::string& b) { return upperCase(a) < upperCase(b); });
   return out;
 }
 
@@ -62,13 +37,13 @@ std::optional<std::string> findFileNoCase(const State& s, const std::string& nam
   std::error_code ec;
   for (const auto& e : fs::directory_iterator(s.dataFolder, ec)) {
     const std::string existing = e.path().filename().string();
-    if (upper(existing) == upper(name)) return existing;
+    if (upperCase(existing) == upperCase(name)) return existing;
   }
   return std::nullopt;
 }
 
 CompletedName completeName(const std::string& typed) {
-  const std::string name = upper(trim(typed));
+  const std::string name = upperCase(trim(typed));
   CompletedName r;
   // Whatever was typed, the file stays a plain file of the data folder.
   if (name.find_first_of("/\\:*?\"<>|") != std::string::npos || name.find("..") != std::string::npos ||
@@ -125,7 +100,7 @@ bool TournamentFileForm::present(const std::string& text) {
 
 void TournamentFileForm::activate() {
   files = listTournamentFiles(s_);
-  courses = courseEntries(s_);
+  courses = courseListEntries(s_);
   course = 0;
   if (!courses.empty()) chooseCourse(entryRecord(courses.front()));
 }
@@ -205,7 +180,7 @@ TournamentFileForm::Result TournamentFileForm::continueOn() {
       return Result::Stay;
     }
   } else {
-    const std::string name = upper(trim(newName));
+    const std::string name = upperCase(trim(newName));
     if (name.empty()) {
       fb.beep();
       return Result::Stay;
