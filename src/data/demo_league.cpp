@@ -253,11 +253,10 @@ std::optional<std::string> makeDemoLeague(State& s, const DemoOptions& o) {
 
   fillSettings(s.settings);
   writeSettings(s);
-  std::vector<std::uint8_t> bytes(players.size() * kPlayerLength);
-  for (std::size_t i = 0; i < players.size(); ++i)
-    encode(players[i], std::span(bytes).subspan(i * kPlayerLength, kPlayerLength));
   RecordFile file;
-  if (!file.open(s.pathOf(kDemoTournament), kPlayerLength) || !file.writeRun(1, bytes)) return file.error();
+  if (!file.open(s.pathOf(kDemoTournament), kPlayerLength) || !file.writeRun(1, encodeAll(players))) {
+    return file.error();
+  }
   file.close();
 
   // Three flights by Auto Set, and this week's round for most of the league.
@@ -281,11 +280,7 @@ std::optional<std::string> makeDemoLeague(State& s, const DemoOptions& o) {
     enterRound(p, holes, s.settings, s.course, today);
     played[i] = true;
   }
-  std::vector<std::uint8_t> scored(players.size() * kPlayerLength);
-  for (std::size_t i = 0; i < players.size(); ++i) {
-    if (played[i]) encode(players[i], std::span(scored).subspan(i * kPlayerLength, kPlayerLength));
-  }
-  if (!writeMarkedRecords(s.tournamentFile, scored, played)) return s.tournamentFile.error();
+  if (!writeChangedRecords(s.tournamentFile, players, played)) return s.tournamentFile.error();
   rebuildTotalOrders(s);
   return std::nullopt;
 }

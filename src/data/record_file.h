@@ -86,6 +86,17 @@ std::vector<R> decodeAll(std::span<const std::uint8_t> bytes) {
   return out;
 }
 
+// Records back to back as a file holds them; with a mask, only the marked ones are encoded.
+template <class R>
+std::vector<std::uint8_t> encodeAll(const std::vector<R>& records, const std::vector<bool>* only = nullptr) {
+  constexpr std::size_t len = recordLength<R>();
+  std::vector<std::uint8_t> bytes(records.size() * len);
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    if (!only || (*only)[i]) encode(records[i], std::span(bytes).subspan(i * len, len));
+  }
+  return bytes;
+}
+
 // Every whole record of the file, read at once.
 template <class R>
 std::vector<R> readAllRecords(RecordFile& f) {
@@ -103,6 +114,12 @@ bool deleteRecord(RecordFile& f, int n, const std::filesystem::path& backupPath,
 // Writes the records marked as changed, joining neighbours into one write each. bytes holds every
 // record of the file from record 1 on. False at the first write that fails.
 bool writeMarkedRecords(RecordFile& f, std::span<const std::uint8_t> bytes, const std::vector<bool>& changed);
+
+// Writes those of a whole file's records (from record 1 on) that are marked as changed.
+template <class R>
+bool writeChangedRecords(RecordFile& f, const std::vector<R>& records, const std::vector<bool>& changed) {
+  return writeMarkedRecords(f, encodeAll(records, &changed), changed);
+}
 
 // Writes a whole file beside its final place and renames it there.
 bool writeFileAtomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,

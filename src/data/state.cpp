@@ -252,9 +252,7 @@ void buildIndexes(State& s, const RecordHook& hook, bool write) {
       changed[static_cast<std::size_t>(i - 1)] = true;
     }
     if (p.groupSlot > 0) slots.emplace_back(p.groupSlot, i);
-    NameKey key;
-    std::copy_n(p.lastName.bytes().begin(), key.size(), key.begin());
-    s.nameOrder.push_back({i, key});
+    s.nameOrder.push_back({i, nameKey(p)});
     s.handicapOrder.push_back({i, p.handicap});
     s.netOrder.push_back({i, p.netTotal});
     s.grossOrder.push_back({i, p.grossTotal});

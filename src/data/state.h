@@ -1,6 +1,7 @@
 #pragma once
 // The one state object of the open program: working records, the open files, the open tournament
 // and its sorted player indexes. Created at start-up and passed to whatever needs it.
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <functional>
@@ -87,6 +88,13 @@ bool writePlayer(State& s, int n);
 int countPlayers(State& s);
 // Every player of the open tournament, in record order, read at once.
 std::vector<PlayerRecord> readPlayers(State& s);
+
+// The key of nameOrder: the first five characters of the last name, as stored.
+inline NameKey nameKey(const PlayerRecord& p) {
+  NameKey k;
+  std::copy_n(p.lastName.bytes().begin(), k.size(), k.begin());
+  return k;
+}
 
 // Opens a tournament file of the data folder as the open tournament. Returns what the user should
 // be told about it (a failure to open, bytes that do not make a whole record); ok is false when

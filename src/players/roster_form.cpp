@@ -16,12 +16,6 @@ std::string shortest(float v) {
   return std::string(buf, r.ptr);
 }
 
-NameKey keyOf(const PlayerRecord& p) {
-  NameKey k;
-  std::copy_n(p.lastName.bytes().begin(), k.size(), k.begin());
-  return k;
-}
-
 }  // namespace
 
 KeyResult handicapKeyFilter(char32_t key, bool hasSelection) {
@@ -206,7 +200,7 @@ bool RosterForm::edit() {
     } else {
       if (p.lastName != loaded_.lastName) {
         for (auto& e : s_.nameOrder) {
-          if (e.record == selected) e.key = keyOf(p);
+          if (e.record == selected) e.key = nameKey(p);
         }
         srtidx(s_, 2);
       }
@@ -247,7 +241,7 @@ bool appendPlayers(State& s, const std::vector<PlayerRecord>& players) {
   s.nameOrder.clear();
   s.handicapOrder.clear();
   for (std::size_t i = 0; i < all.size(); ++i) {
-    s.nameOrder.push_back({static_cast<int>(i) + 1, keyOf(all[i])});
+    s.nameOrder.push_back({static_cast<int>(i) + 1, nameKey(all[i])});
     s.handicapOrder.push_back({static_cast<int>(i) + 1, all[i].handicap});
   }
   srtidx(s, 2);
@@ -399,11 +393,7 @@ bool RosterForm::manual() {
       changedFlights[i] = true;
     }
   }
-  std::vector<std::uint8_t> bytes(all.size() * kPlayerLength);
-  for (std::size_t i = 0; i < all.size(); ++i) {
-    if (changedFlights[i]) encode(all[i], std::span(bytes).subspan(i * kPlayerLength, kPlayerLength));
-  }
-  return writeMarkedRecords(s_.tournamentFile, bytes, changedFlights);
+  return writeChangedRecords(s_.tournamentFile, all, changedFlights);
 }
 
 void RosterForm::clearScoresToggled(bool on) {

@@ -23,14 +23,6 @@ void sortTotals(TotalIndex& order) {
   std::stable_sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a.key < b.key; });
 }
 
-void writeChanged(State& s, const std::vector<PlayerRecord>& players, const std::vector<bool>& changed) {
-  std::vector<std::uint8_t> bytes(players.size() * kPlayerLength);
-  for (std::size_t i = 0; i < players.size(); ++i) {
-    if (changed[i]) encode(players[i], std::span(bytes).subspan(i * kPlayerLength, kPlayerLength));
-  }
-  writeMarkedRecords(s.tournamentFile, bytes, changed);
-}
-
 }  // namespace
 
 double callawayDeduction(int t, const std::array<int, 6>& w, bool eighteen) {
@@ -130,7 +122,7 @@ TotalIndex scoreAll(State& s, std::vector<PlayerRecord>& players, const std::vec
     order.push_back({record, score(p)});
     changed[static_cast<std::size_t>(record - 1)] = true;
   }
-  writeChanged(s, players, changed);
+  writeChangedRecords(s.tournamentFile, players, changed);
   sortTotals(order);
   return order;
 }

@@ -224,13 +224,11 @@ bool upscore(State& s, const UpscoreOptions& o) {
     }
   }
   // One pass over the file: only records that changed are written.
-  std::vector<std::uint8_t> after(bytes.size());
+  const std::vector<std::uint8_t> after = encodeAll(players);
   std::vector<bool> changed(players.size());
   for (std::size_t i = 0; i < players.size(); ++i) {
-    const auto record = std::span(after).subspan(i * kPlayerLength, kPlayerLength);
-    encode(players[i], record);
-    changed[i] = !std::equal(record.begin(), record.end(),
-                             bytes.begin() + static_cast<std::ptrdiff_t>(i * kPlayerLength));
+    const auto at = static_cast<std::ptrdiff_t>(i * kPlayerLength);
+    changed[i] = !std::equal(after.begin() + at, after.begin() + at + kPlayerLength, bytes.begin() + at);
   }
   const bool ok = writeMarkedRecords(s.tournamentFile, after, changed);
   fb.busy(false);

@@ -62,11 +62,7 @@ CourseRecord makeCourse(bool eighteenNumbered) {
 }
 
 void writeTournament(const std::filesystem::path& p, const std::vector<PlayerRecord>& players) {
-  std::vector<std::uint8_t> bytes(players.size() * kPlayerLength);
-  for (std::size_t i = 0; i < players.size(); ++i) {
-    encode(players[i], std::span(bytes).subspan(i * kPlayerLength, kPlayerLength));
-  }
-  writeBytes(p, bytes);
+  writeBytes(p, encodeAll(players));
 }
 
 std::vector<PlayerRecord> readTournament(const std::filesystem::path& p) {
