@@ -171,10 +171,6 @@ ScoreEntry::Action ScoreEntry::totalLeft() {
   return a;
 }
 
-void ScoreEntry::rebuildAfterWrite() {
-  rebuildTotalOrders(s_);
-}
-
 ScoreEntry::Action ScoreEntry::save() {
   if (total.empty()) return {};
   if (!playerShown() || entryRec < 1) return {Focus::None, -1, true};
@@ -197,7 +193,7 @@ ScoreEntry::Action ScoreEntry::save() {
                                  Icon::Warning);
     return {Focus::Save, -1, false};
   }
-  rebuildAfterWrite();
+  rebuildTotalOrders(s_);
   reopen(s_);
   clrfrm();
   clrscore(p);
@@ -222,7 +218,7 @@ ScoreEntry::Action ScoreEntry::clearScore() {
     fb.message("The score could not be cleared: " + s_.tournamentFile.error(), "Attention", Icon::Warning);
     return {};
   }
-  rebuildAfterWrite();
+  rebuildTotalOrders(s_);
   readPlayer(s_, entryRec);
   fb.busy(false);
   return {};

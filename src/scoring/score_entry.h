@@ -60,7 +60,6 @@ class ScoreEntry {
 
  private:
   void fillLabels();
-  void rebuildAfterWrite();
   State& s_;
 };
 

@@ -246,8 +246,8 @@ bool CourseForm::deleteSetting() {
   return ok;
 }
 
-void CourseForm::leave() {
-  if (!saveUsed && unsaved &&
+void CourseForm::leave(bool ask) {
+  if (ask && !saveUsed && unsaved &&
       s_.platform.feedback.ask("", "Save Entries?", Buttons::YesNo, Icon::Question) == Answer::Yes) {
     save();
   }

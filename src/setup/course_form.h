@@ -63,8 +63,9 @@ class CourseForm {
   bool save();
   // Delete the chosen setting, with the ".bak" copy of the file.
   bool deleteSetting();
-  // Leaving: asks "Save Entries?" when keystrokes were not saved, then restores the working course.
-  void leave();
+  // Leaving: with E&xit asks "Save Entries?" when keystrokes were not saved (Esc and the close box do
+  // not ask), then restores the working course.
+  void leave(bool ask = true);
 
  private:
   void clearBoxes();

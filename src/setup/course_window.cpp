@@ -244,8 +244,7 @@ void CourseWindow::leave() {
 void CourseWindow::closeEvent(QCloseEvent* event) {
   // Esc and the close box leave without a question; E&xit asked already.
   if (!leaving_) {
-    form_.saveUsed = false;
-    if (state_.currentCourse > 0) readCourse(state_, state_.currentCourse);
+    form_.leave(false);
     tag.clear();
   }
   QWidget::closeEvent(event);
